@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "framework/EventSlot.h"
+#include "framework/PropertyRecord.h"
+
+class Window;
+
+// Anything a window holds by name: the visible controls and its timers. A control
+// belongs to one window, which it refers to weakly.
+class Control : public PropertyTarget, public std::enable_shared_from_this<Control> {
+public:
+    ~Control() override;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    // The default constructor, run after Window::New; does nothing beyond the toolkit's.
+    virtual void Constructor();
+
+    const std::string& Name() const { return name_; }
+    std::int64_t Index() const { return index_; }
+    // The window this control belongs to, or none once the window has closed.
+    std::shared_ptr<Window> ownerWindow() const { return owner_.lock(); }
+
+    void SetProperty(std::string_view name, const PropertyValue& value) override;
+
+    // Raised once the window's construction is complete.
+    virtual void RaiseOpen() {}
+
+protected:
+    explicit Control(Window& owner);
+
+    // Applies one property; false when this kind of control has no such property.
+    virtual bool ApplyProperty(std::string_view name, const PropertyValue& value);
+
+private:
+    friend class Window;
+    void SetName(std::string name) { name_ = std::move(name); }
+
+    std::weak_ptr<Window> owner_;
+    std::string name_;
+    std::int64_t index_ = -2147483648LL;
+};

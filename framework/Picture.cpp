@@ -1,0 +1,46 @@
+#include "framework/Picture.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+#include <QImageReader>
+
+namespace {
+
+std::string& ResourcesFolderOverride() {
+    static std::string folder;
+    return folder;
+}
+
+}  // namespace
+
+Picture::Picture(const QImage& image) : image_(std::make_unique<QImage>(image)) {}
+Picture::~Picture() = default;
+
+std::string Picture::ResourcesFolder() {
+    if (!ResourcesFolderOverride().empty()) {
+        return ResourcesFolderOverride();
+    }
+    return QDir(QCoreApplication::applicationDirPath())
+        .filePath(QStringLiteral("resources"))
+        .toStdString();
+}
+
+void Picture::SetResourcesFolder(std::string folder) { ResourcesFolderOverride() = std::move(folder); }
+
+std::shared_ptr<Picture> Picture::OpenFromApp(std::string_view fileName) {
+    const auto name = QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size()));
+    // Only a plain file name: the resources folder is the only place looked in.
+    if (name.isEmpty() || name.contains(QLatin1Char('/'))) {
+        return nullptr;
+    }
+    QImageReader reader(QDir(QString::fromStdString(ResourcesFolder())).filePath(name));
+    QImage image = reader.read();
+    if (image.isNull()) {
+        return nullptr;
+    }
+    return std::make_shared<Picture>(image);
+}
+
+int Picture::Width() const { return image_->width(); }
+int Picture::Height() const { return image_->height(); }

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+// Stored property records: every window and control is created from a constant
+// byte string of named entries. Each entry is the property's name, one blank, then
+// the value in the form that the name fixes (the entries carry no type tag). In
+// source a record is written as a readable list of typed entries; PropertyRecord
+// encodes it to exactly those bytes, and SetProperties decodes and applies them.
+
+struct Color {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    std::uint8_t alpha = 0;  // 0 is opaque
+    friend bool operator==(const Color&, const Color&) = default;
+};
+
+inline constexpr Color kWhite{0xff, 0xff, 0xff, 0x00};
+inline constexpr Color kBlack{0x00, 0x00, 0x00, 0x00};
+
+enum class ValueForm { Integer, Boolean, Text, Colour, Single, Double, Byte };
+
+// Alternatives in the order of ValueForm.
+using PropertyValue = std::variant<std::int64_t, bool, std::string, Color, float, double, std::uint8_t>;
+
+struct PropertyEntry {
+    std::string name;
+    PropertyValue value;
+    friend bool operator==(const PropertyEntry&, const PropertyEntry&) = default;
+};
+
+// Typed entries, so that a record reads like the table it comes from.
+PropertyEntry Int(std::string name, std::int64_t value);
+PropertyEntry Bool(std::string name, bool value);
+PropertyEntry Text(std::string name, std::string value);
+PropertyEntry Colour(std::string name, Color value);
+PropertyEntry Single(std::string name, float value);
+PropertyEntry Double(std::string name, double value);
+PropertyEntry Byte(std::string name, std::uint8_t value);
+
+// The form that a property name fixes. Raises RuntimeException for a name that no
+// record may hold.
+ValueForm FormOf(std::string_view name);
+
+class PropertyRecord {
+public:
+    // Raises RuntimeException when an entry's value is not of its name's form.
+    PropertyRecord(std::initializer_list<PropertyEntry> entries);
+
+    const std::string& Bytes() const { return bytes_; }
+    std::size_t Count() const { return count_; }
+
+    // The entries of a stored record, in order. Raises RuntimeException for an
+    // unknown name, a value of the wrong form or a record cut short.
+    static std::vector<PropertyEntry> Decode(std::string_view bytes);
+
+private:
+    std::string bytes_;
+    std::size_t count_ = 0;
+};
+
+// Anything a record can be applied to: a window or a control.
+class PropertyTarget {
+public:
+    virtual ~PropertyTarget() = default;
+    // Raises RuntimeException for a property this kind of object does not have.
+    virtual void SetProperty(std::string_view name, const PropertyValue& value) = 0;
+};
+
+// Applies a stored record's entries to the target in record order.
+void SetProperties(PropertyTarget& target, std::string_view record);
+inline void SetProperties(PropertyTarget& target, const PropertyRecord& record) {
+    SetProperties(target, record.Bytes());
+}

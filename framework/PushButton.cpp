@@ -1,0 +1,69 @@
+#include "framework/PushButton.h"
+
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "framework/Runtime.h"
+#include "framework/TextStyle.h"
+
+namespace {
+
+// Raises MouseDown on the press itself, before the button's own handling.
+class PressButton : public QPushButton {
+public:
+    explicit PressButton(PushButton& button) : button_(button) {}
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton) {
+            const auto position = event->position().toPoint();
+            bool consumed = false;
+            CallSystemCode([&] { consumed = button_.RaiseMouseDown(position.x(), position.y()); });
+            if (consumed) {
+                event->accept();
+                return;
+            }
+        }
+        QPushButton::mousePressEvent(event);
+    }
+
+private:
+    PushButton& button_;
+};
+
+}  // namespace
+
+PushButton::PushButton(Window& owner) : RectControl(owner, new PressButton(*this)) {
+    UpdateFocusPolicy();
+}
+
+PushButton::~PushButton() = default;
+
+QPushButton& PushButton::button() const { return static_cast<QPushButton&>(widget()); }
+
+std::string PushButton::Caption() const { return button().text().toStdString(); }
+
+bool PushButton::RaiseMouseDown(std::int64_t x, std::int64_t y) {
+    // The handler may close the window and with it drop the last reference.
+    auto keepAlive = shared_from_this();
+    return MouseDown.Raise(*this, x, y);
+}
+
+void PushButton::UpdateFocusPolicy() {
+    widget().setFocusPolicy(TabStop() ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+bool PushButton::ApplyProperty(std::string_view name, const PropertyValue& value) {
+    if (ApplyTextStyle(button(), name, value)) {
+        return true;
+    }
+    if (name == "Caption") {
+        button().setText(QString::fromStdString(std::get<std::string>(value)));
+    } else if (name == "MacButtonStyle" || name == "Cancel" || name == "Default") {
+        // Default and cancel buttons act on Return and Escape only in dialogs; these
+        // buttons act on the mouse alone.
+    } else {
+        return RectControl::ApplyProperty(name, value);
+    }
+    return true;
+}

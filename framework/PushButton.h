@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "framework/EventSlot.h"
+#include "framework/RectControl.h"
+
+class QPushButton;
+
+// A push button (QPushButton) that acts when the mouse button goes down on it.
+class PushButton : public RectControl {
+public:
+    explicit PushButton(Window& owner);
+    ~PushButton() override;
+
+    std::string Caption() const;
+
+    // The press, at x and y within the button. True consumes it; false lets the
+    // button go on with its own handling (drawing itself pressed).
+    EventSlot<bool(PushButton&, std::int64_t, std::int64_t)> MouseDown;
+
+    bool RaiseMouseDown(std::int64_t x, std::int64_t y);
+
+protected:
+    bool ApplyProperty(std::string_view name, const PropertyValue& value) override;
+    // Outside the tab order a button does not take the focus when clicked either, so a
+    // click never moves the focus out of the field the user is typing in.
+    void UpdateFocusPolicy() override;
+
+private:
+    QPushButton& button() const;
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "framework/EventSlot.h"
+#include "framework/RectControl.h"
+
+class QLineEdit;
+
+// A one-line text field (QLineEdit).
+class TextField : public RectControl {
+public:
+    explicit TextField(Window& owner);
+    ~TextField() override;
+
+    std::string Text() const;
+    // Writes the whole text, also past MaximumCharactersAllowed, which limits only
+    // what the user types and pastes.
+    void Text(const std::string& text);
+    std::int64_t MaximumCharactersAllowed() const { return maximumCharacters_; }
+
+    // Every key typed while the field has the focus, before it takes effect, as the
+    // text of one character (see framework/Keys.h). True consumes the key: it then
+    // has no effect at all. Key combinations with Ctrl are never delivered.
+    EventSlot<bool(TextField&, const std::string&)> KeyDown;
+
+    // Called by the field's widget.
+    bool RaiseKeyDown(const std::string& key);
+
+protected:
+    bool ApplyProperty(std::string_view name, const PropertyValue& value) override;
+
+private:
+    QLineEdit& edit() const;
+    std::int64_t maximumCharacters_ = 0;  // 0: no limit
+};

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "stats/ProbModule.h"
+
+namespace {
+
+constexpr double kTenDecimals = 5e-11;
+constexpr long kAnyPasses = -1;
+
+struct EdgeCase {
+    const char* name;
+    double x;
+    double df;
+    double p;
+    long passes;
+};
+
+class X2ProbEdgeTest : public testing::TestWithParam<EdgeCase> {};
+
+TEST_P(X2ProbEdgeTest, MatchesTenDecimals) {
+    const auto& c = GetParam();
+    const auto result = ProbModule::x2probDetailed(c.x, c.df);
+    EXPECT_NEAR(result.p, c.p, kTenDecimals);
+    if (c.passes != kAnyPasses) {
+        EXPECT_EQ(result.passes, c.passes);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, X2ProbEdgeTest,
+    testing::Values(EdgeCase{"FirstWorkedExampleIsCapped", 0.1923238384254363, 45, 0.99999999, 3},
+                    EdgeCase{"SecondWorkedExample", 12.349069858136978, 36, 0.9999188812, 11},
+                    EdgeCase{"StopRuleErrorInEighthDecimal", 1, 1, 0.3173105227, kAnyPasses},
+                    EdgeCase{"FivePercentPoint", 3.8414588207, 1, 0.0500000491, kAnyPasses},
+                    EdgeCase{"DfTruncated", 1.5, 1.9, 0.2206713912, kAnyPasses},
+                    EdgeCase{"DfWhole", 1.5, 1, 0.2206713912, kAnyPasses},
+                    EdgeCase{"TwoTwo", 2, 2, 0.3678794513, kAnyPasses},
+                    EdgeCase{"TenTen", 10, 10, 0.4404933661, kAnyPasses},
+                    EdgeCase{"SmallTailKeepsStopRuleError", 20, 1, 0.0000081841, kAnyPasses},
+                    EdgeCase{"TinyTailKeepsStopRuleError", 100, 1, 0.0000010087, kAnyPasses},
+                    EdgeCase{"ZeroStatisticSkipsSeries", 0, 1, 0.99999999, 0},
+                    EdgeCase{"PrefactorUnderflowBelowDf", 1000, 4851, 0.99999999, 0}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(X2ProbTest, NegativeStatisticGivesNaNAfterTheSeriesRuns) {
+    const auto small = ProbModule::x2probDetailed(-1, 1);
+    EXPECT_TRUE(std::isnan(small.p));
+    EXPECT_EQ(small.passes, 1);
+    const auto large = ProbModule::x2probDetailed(-100, 45);
+    EXPECT_TRUE(std::isnan(large.p));
+    EXPECT_EQ(large.passes, 61);
+}
+
+TEST(X2ProbTest, DfThatNoIntegerHoldsActsAsTheSmallestInteger) {
+    const double smallest = static_cast<double>(std::numeric_limits<std::int64_t>::min());
+    const auto reference = ProbModule::x2probDetailed(5, smallest);
+    for (double df : {std::numeric_limits<double>::quiet_NaN(), 1e19, -1e300,
+                      std::numeric_limits<double>::infinity()}) {
+        const auto result = ProbModule::x2probDetailed(5, df);
+        EXPECT_EQ(result.passes, reference.passes) << df;
+        EXPECT_EQ(std::isnan(result.p), std::isnan(reference.p)) << df;
+        if (!std::isnan(reference.p)) {
+            EXPECT_EQ(result.p, reference.p) << df;
+        }
+    }
+}
+
+// Far in the tail the series overflows from the first bound on and the prefactor
+// vanishes from the second. Below the first the result is the stop rule's small
+// residue (the true tail is below 1e-300); from it on, 0.
+struct TailBounds {
+    double df;
+    double seriesOverflow;
+    double prefactorUnderflow;
+};
+
+class X2ProbLargeStatisticTest : public testing::TestWithParam<TailBounds> {};
+
+TEST_P(X2ProbLargeStatisticTest, StaysAProbabilityAndReachesZeroPastTheBounds) {
+    const auto& b = GetParam();
+    constexpr double kStopRuleResidue = 0.000016;
+    for (double x = 0; x < b.seriesOverflow - 0.5; x += 0.37) {
+        const double p = ProbModule::x2prob(x, b.df);
+        ASSERT_TRUE(p >= 0 && p <= 0.99999999) << "x " << x << " p " << p;
+        if (x > b.seriesOverflow - 100) {
+            ASSERT_LE(p, kStopRuleResidue) << "x " << x;
+        }
+    }
+    // Between the bounds the series runs and overflows; beyond, it never starts.
+    for (double x = b.seriesOverflow + 0.5; x < b.prefactorUnderflow - 0.5; x += 0.37) {
+        const auto result = ProbModule::x2probDetailed(x, b.df);
+        ASSERT_EQ(result.p, 0.0) << "x " << x;
+        ASSERT_GT(result.passes, 0) << "x " << x;
+    }
+    for (double x :
+         {b.prefactorUnderflow + 0.5, 253195.71, 1e300, std::numeric_limits<double>::infinity()}) {
+        EXPECT_EQ(ProbModule::x2prob(x, b.df), 0.0) << "x " << x;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Dfs, X2ProbLargeStatisticTest,
+                         testing::Values(TailBounds{1, 1421.7, 1497.2},
+                                         TailBounds{45, 1615.9, 1693.6},
+                                         TailBounds{4851, 9530.0, 9686.2}),
+                         [](const auto& info) {
+                             return "Df" + std::to_string(int(info.param.df));
+                         });
+
+TEST(X2ProbTest, EveryReachableInputStaysUnderThreeThousandPasses) {
+    long most = 0;
+    for (long k = 2; k <= 99; ++k) {
+        const double df = double(k * (k - 1) / 2);
+        for (double x = -122.4; x < 12000; x += 23.9) {
+            most = std::max(most, ProbModule::x2probDetailed(x, df).passes);
+        }
+    }
+    EXPECT_LT(most, 3000);
+    EXPECT_GT(most, 2000);  // the sweep did reach the slow region
+}
+
+}  // namespace
