@@ -7,8 +7,7 @@ Application::~Application() = default;
 
 void Application::_x_SetVersionData(std::int64_t major, std::int64_t minor, std::int64_t bug,
                                     std::int64_t nonRelease, std::int64_t stageCode,
-                                    const std::string& longVersion,
-                                    const std::string& shortVersion,
+                                    const std::string& longVersion, const std::string& shortVersion,
                                     const std::string& packageInfo) {
     major_ = major;
     minor_ = minor;

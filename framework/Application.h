@@ -8,7 +8,7 @@
 
 // The application object: one per process, registered with the runtime at start-up.
 class Application : public std::enable_shared_from_this<Application> {
-public:
+  public:
     Application();
     virtual ~Application();
     Application(const Application&) = delete;
@@ -33,7 +33,7 @@ public:
     void MenuBar(std::shared_ptr<::MenuBar> bar);
     std::shared_ptr<::MenuBar> MenuBar() const { return menuBar_; }
 
-private:
+  private:
     std::int64_t major_ = 0, minor_ = 0, bug_ = 0, nonRelease_ = 0, stageCode_ = 0;
     std::string longVersion_, shortVersion_, packageInfo_;
     std::shared_ptr<::MenuBar> menuBar_;

@@ -10,10 +10,10 @@ namespace {
 
 // Draws the canvas's backdrop at its natural size from the top-left corner.
 class BackdropWidget : public QWidget {
-public:
+  public:
     explicit BackdropWidget(const Canvas& canvas) : canvas_(canvas) {}
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         if (auto picture = canvas_.Backdrop()) {
             QPainter painter(this);
@@ -21,7 +21,7 @@ protected:
         }
     }
 
-private:
+  private:
     const Canvas& canvas_;
 };
 

@@ -8,7 +8,7 @@ class Picture;
 
 // An area that shows its backdrop picture.
 class Canvas : public RectControl {
-public:
+  public:
     explicit Canvas(Window& owner);
     ~Canvas() override;
 
@@ -16,11 +16,11 @@ public:
     void Backdrop(std::shared_ptr<Picture> picture);
     std::shared_ptr<Picture> Backdrop() const { return backdrop_; }
 
-protected:
+  protected:
     bool ApplyProperty(std::string_view name, const PropertyValue& value) override;
     void UpdateFocusPolicy() override;
 
-private:
+  private:
     std::shared_ptr<Picture> backdrop_;
     bool allowFocus_ = false;
 };

@@ -21,8 +21,7 @@ std::shared_ptr<To> Cast(const std::shared_ptr<From>& object) {
 }
 
 template <class To, class From>
-    requires std::is_polymorphic_v<From>
-To& Cast(From& object) {
+requires std::is_polymorphic_v<From> To& Cast(From& object) {
     auto* cast = dynamic_cast<To*>(&object);
     if (!cast) {
         throw TypeCastException("The object is not of the class asked for");

@@ -13,7 +13,7 @@ class Window;
 // Anything a window holds by name: the visible controls and its timers. A control
 // belongs to one window, which it refers to weakly.
 class Control : public PropertyTarget, public std::enable_shared_from_this<Control> {
-public:
+  public:
     ~Control() override;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -31,13 +31,13 @@ public:
     // Raised once the window's construction is complete.
     virtual void RaiseOpen() {}
 
-protected:
+  protected:
     explicit Control(Window& owner);
 
     // Applies one property; false when this kind of control has no such property.
     virtual bool ApplyProperty(std::string_view name, const PropertyValue& value);
 
-private:
+  private:
     friend class Window;
     void SetName(std::string name) { name_ = std::move(name); }
 

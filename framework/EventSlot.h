@@ -11,7 +11,7 @@ class EventSlot;
 
 template <class R, class... Args>
 class EventSlot<R(Args...)> {
-public:
+  public:
     using Handler = std::function<R(Args...)>;
 
     void Attach(Handler handler) { handler_ = std::move(handler); }
@@ -24,7 +24,7 @@ public:
         return handler_(std::forward<Args>(args)...);
     }
 
-private:
+  private:
     Handler handler_;
 };
 

@@ -8,17 +8,17 @@ class QLabel;
 
 // A static caption (QLabel).
 class Label : public RectControl {
-public:
+  public:
     explicit Label(Window& owner);
     ~Label() override;
 
     std::string Text() const;
 
-protected:
+  protected:
     bool ApplyProperty(std::string_view name, const PropertyValue& value) override;
     // A caption never takes the focus.
     void UpdateFocusPolicy() override;
 
-private:
+  private:
     QLabel& label() const;
 };

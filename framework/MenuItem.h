@@ -10,7 +10,7 @@
 // theirs the items. A command chosen from an entry goes to the handler that the
 // front window registered under the entry's Name; with none, to the entry's default.
 class MenuItem : public std::enable_shared_from_this<MenuItem> {
-public:
+  public:
     MenuItem();
     virtual ~MenuItem();
     MenuItem(const MenuItem&) = delete;
@@ -50,7 +50,7 @@ public:
     virtual void DefaultAction();
     virtual bool DefaultActionApplies() const;
 
-private:
+  private:
     std::string name_;
     std::string text_;
     std::string shortcut_;

@@ -26,7 +26,9 @@ std::string Picture::ResourcesFolder() {
         .toStdString();
 }
 
-void Picture::SetResourcesFolder(std::string folder) { ResourcesFolderOverride() = std::move(folder); }
+void Picture::SetResourcesFolder(std::string folder) {
+    ResourcesFolderOverride() = std::move(folder);
+}
 
 std::shared_ptr<Picture> Picture::OpenFromApp(std::string_view fileName) {
     const auto name = QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size()));

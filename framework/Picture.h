@@ -8,7 +8,7 @@ class QImage;
 
 // A picture loaded from the application's resources folder.
 class Picture {
-public:
+  public:
     explicit Picture(const QImage& image);
     ~Picture();
     Picture(const Picture&) = delete;
@@ -27,6 +27,6 @@ public:
     int Height() const;
     const QImage& Image() const { return *image_; }
 
-private:
+  private:
     std::unique_ptr<QImage> image_;
 };

@@ -4,7 +4,7 @@
 
 // A menu item for the application's own settings; by default it does nothing.
 class PrefsMenuItem : public MenuItem {
-public:
+  public:
     void DefaultAction() override {}
     bool DefaultActionApplies() const override { return false; }
 };

@@ -16,26 +16,55 @@ const std::map<std::string, ValueForm, std::less<>>& Forms() {
     static const std::map<std::string, ValueForm, std::less<>> forms = [] {
         std::map<std::string, ValueForm, std::less<>> m;
         for (const char* name :
-             {"Width", "Height", "MinimumWidth", "MinimumHeight", "MaximumWidth", "MaximumHeight",
-              "Type", "MacProcID", "DefaultLocation", "Index", "Left", "Top", "TabIndex",
-              "TabPanelIndex", "TextAlignment", "MaximumCharactersAllowed", "MacButtonStyle",
-              "UnicodeMode", "RunMode", "Period"}) {
+             {"Width",           "Height",        "MinimumWidth",  "MinimumHeight",
+              "MaximumWidth",    "MaximumHeight", "Type",          "MacProcID",
+              "DefaultLocation", "Index",         "Left",          "Top",
+              "TabIndex",        "TabPanelIndex", "TextAlignment", "MaximumCharactersAllowed",
+              "MacButtonStyle",  "UnicodeMode",   "RunMode",       "Period"}) {
             m.emplace(name, ValueForm::Integer);
         }
-        for (const char* name :
-             {"HasCloseButton", "HasMaximizeButton", "HasMinimizeButton", "HasFullScreenButton",
-              "Resizeable", "Composite", "FullScreen", "Visible", "HasBackgroundColor",
-              "MenuBarVisible", "LiveResize", "LockLeft", "LockTop", "LockRight", "LockBottom",
-              "TabStop", "AllowAutoDeactivate", "HasBorder", "Enabled", "Password", "Transparent",
-              "AllowFocusRing", "Bold", "Italic", "Underline", "AllowTabs", "AllowSpellChecking",
-              "ReadOnly", "Multiline", "Selectable", "Cancel", "Default", "AllowFocus",
-              "HideSelection", "HasHorizontalScrollbar", "HasVerticalScrollbar",
-              "AllowStyledText"}) {
+        for (const char* name : {"HasCloseButton",
+                                 "HasMaximizeButton",
+                                 "HasMinimizeButton",
+                                 "HasFullScreenButton",
+                                 "Resizeable",
+                                 "Composite",
+                                 "FullScreen",
+                                 "Visible",
+                                 "HasBackgroundColor",
+                                 "MenuBarVisible",
+                                 "LiveResize",
+                                 "LockLeft",
+                                 "LockTop",
+                                 "LockRight",
+                                 "LockBottom",
+                                 "TabStop",
+                                 "AllowAutoDeactivate",
+                                 "HasBorder",
+                                 "Enabled",
+                                 "Password",
+                                 "Transparent",
+                                 "AllowFocusRing",
+                                 "Bold",
+                                 "Italic",
+                                 "Underline",
+                                 "AllowTabs",
+                                 "AllowSpellChecking",
+                                 "ReadOnly",
+                                 "Multiline",
+                                 "Selectable",
+                                 "Cancel",
+                                 "Default",
+                                 "AllowFocus",
+                                 "HideSelection",
+                                 "HasHorizontalScrollbar",
+                                 "HasVerticalScrollbar",
+                                 "AllowStyledText"}) {
             m.emplace(name, ValueForm::Boolean);
         }
-        for (const char* name : {"Title", "Name", "Format", "Tooltip", "FontName", "Hint", "Text",
-                                 "ValidationMask", "DataSource", "DataField", "InitialParent",
-                                 "Caption"}) {
+        for (const char* name :
+             {"Title", "Name", "Format", "Tooltip", "FontName", "Hint", "Text", "ValidationMask",
+              "DataSource", "DataField", "InitialParent", "Caption"}) {
             m.emplace(name, ValueForm::Text);
         }
         m.emplace("BackgroundColor", ValueForm::Colour);
@@ -82,7 +111,7 @@ void AppendValue(std::string& out, const PropertyValue& value) {
 
 // Reads a record front to back; every read checks the bytes that remain.
 class Reader {
-public:
+  public:
     explicit Reader(std::string_view bytes) : bytes_(bytes) {}
     bool AtEnd() const { return bytes_.empty(); }
 
@@ -112,7 +141,7 @@ public:
         return name;
     }
 
-private:
+  private:
     std::string_view bytes_;
 };
 

@@ -27,7 +27,8 @@ inline constexpr Color kBlack{0x00, 0x00, 0x00, 0x00};
 enum class ValueForm { Integer, Boolean, Text, Colour, Single, Double, Byte };
 
 // Alternatives in the order of ValueForm.
-using PropertyValue = std::variant<std::int64_t, bool, std::string, Color, float, double, std::uint8_t>;
+using PropertyValue =
+    std::variant<std::int64_t, bool, std::string, Color, float, double, std::uint8_t>;
 
 struct PropertyEntry {
     std::string name;
@@ -49,7 +50,7 @@ PropertyEntry Byte(std::string name, std::uint8_t value);
 ValueForm FormOf(std::string_view name);
 
 class PropertyRecord {
-public:
+  public:
     // Raises RuntimeException when an entry's value is not of its name's form.
     PropertyRecord(std::initializer_list<PropertyEntry> entries);
 
@@ -60,14 +61,14 @@ public:
     // unknown name, a value of the wrong form or a record cut short.
     static std::vector<PropertyEntry> Decode(std::string_view bytes);
 
-private:
+  private:
     std::string bytes_;
     std::size_t count_ = 0;
 };
 
 // Anything a record can be applied to: a window or a control.
 class PropertyTarget {
-public:
+  public:
     virtual ~PropertyTarget() = default;
     // Raises RuntimeException for a property this kind of object does not have.
     virtual void SetProperty(std::string_view name, const PropertyValue& value) = 0;

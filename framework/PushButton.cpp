@@ -10,10 +10,10 @@ namespace {
 
 // Raises MouseDown on the press itself, before the button's own handling.
 class PressButton : public QPushButton {
-public:
+  public:
     explicit PressButton(PushButton& button) : button_(button) {}
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override {
         if (event->button() == Qt::LeftButton) {
             const auto position = event->position().toPoint();
@@ -27,7 +27,7 @@ protected:
         QPushButton::mousePressEvent(event);
     }
 
-private:
+  private:
     PushButton& button_;
 };
 

@@ -10,7 +10,7 @@ class QPushButton;
 
 // A push button (QPushButton) that acts when the mouse button goes down on it.
 class PushButton : public RectControl {
-public:
+  public:
     explicit PushButton(Window& owner);
     ~PushButton() override;
 
@@ -22,12 +22,12 @@ public:
 
     bool RaiseMouseDown(std::int64_t x, std::int64_t y);
 
-protected:
+  protected:
     bool ApplyProperty(std::string_view name, const PropertyValue& value) override;
     // Outside the tab order a button does not take the focus when clicked either, so a
     // click never moves the focus out of the field the user is typing in.
     void UpdateFocusPolicy() override;
 
-private:
+  private:
     QPushButton& button() const;
 };

@@ -4,7 +4,7 @@
 
 // A menu item whose default action quits the application with exit status 0.
 class QuitMenuItem : public MenuItem {
-public:
+  public:
     void DefaultAction() override;
     bool DefaultActionApplies() const override { return true; }
 };

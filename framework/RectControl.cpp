@@ -65,8 +65,10 @@ bool RectControl::ApplyProperty(std::string_view name, const PropertyValue& valu
     }
     if (name == "Left" || name == "Top" || name == "Width" || name == "Height") {
         const auto number = std::get<std::int64_t>(value);
-        (name == "Left" ? left_ : name == "Top" ? top_ : name == "Width" ? width_ : height_) =
-            number;
+        (name == "Left"    ? left_
+         : name == "Top"   ? top_
+         : name == "Width" ? width_
+                           : height_) = number;
         widget().setGeometry(static_cast<int>(left_), static_cast<int>(top_),
                              static_cast<int>(width_), static_cast<int>(height_));
         return true;

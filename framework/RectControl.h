@@ -9,7 +9,7 @@ class QWidget;
 
 // Base of the visible controls: a Qt widget placed on the window's content area.
 class RectControl : public Control {
-public:
+  public:
     ~RectControl() override;
 
     // False hides the control and keeps it.
@@ -26,7 +26,7 @@ public:
     // None once the window has ended and taken its widgets with it.
     QWidget* NativeWidget() const;
 
-protected:
+  protected:
     // Takes ownership of the widget, which becomes a child of the window's content.
     RectControl(Window& owner, QWidget* widget);
 
@@ -37,7 +37,7 @@ protected:
     // The widget, which is alive for as long as the control's window is.
     QWidget& widget() const;
 
-private:
+  private:
     struct WidgetGuard;
     std::unique_ptr<WidgetGuard> guard_;
     std::int64_t left_ = 0, top_ = 0, width_ = 0, height_ = 0;

@@ -45,6 +45,8 @@ void RuntimePerformInitializers() {
 void RuntimePerformFinalizers() {
     DisposeAllWindows();
     Runtime().application.reset();
+    // Qt must go before the process's static objects do.
+    Runtime().qtApplication.reset();
 }
 
 int RuntimeExit() { return Runtime().exitCode; }

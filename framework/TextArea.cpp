@@ -45,8 +45,7 @@ bool TextArea::ApplyProperty(std::string_view name, const PropertyValue& value) 
     } else if (name == "ReadOnly") {
         edit().setReadOnly(std::get<bool>(value));
     } else if (name == "Multiline") {
-        edit().setLineWrapMode(std::get<bool>(value) ? QTextEdit::WidgetWidth
-                                                     : QTextEdit::NoWrap);
+        edit().setLineWrapMode(std::get<bool>(value) ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
     } else if (name == "HasHorizontalScrollbar") {
         edit().setHorizontalScrollBarPolicy(std::get<bool>(value) ? Qt::ScrollBarAsNeeded
                                                                   : Qt::ScrollBarAlwaysOff);

@@ -12,7 +12,7 @@ class StyledText;
 // A scrollable, styled, multi-line text area (QTextEdit). Its text separates lines
 // with CR, as it is stored.
 class TextArea : public RectControl {
-public:
+  public:
     explicit TextArea(Window& owner);
     ~TextArea() override;
 
@@ -24,9 +24,9 @@ public:
     EventSlot<void(TextArea&)> Open;
     void RaiseOpen() override;
 
-protected:
+  protected:
     bool ApplyProperty(std::string_view name, const PropertyValue& value) override;
 
-private:
+  private:
     QTextEdit& edit() const;
 };

@@ -15,10 +15,10 @@ namespace {
 // Hands every key press to the field's KeyDown handler before Qt acts on it, Tab
 // included (Qt would otherwise move the focus before the handler saw the key).
 class FilteredLineEdit : public QLineEdit {
-public:
+  public:
     explicit FilteredLineEdit(TextField& field) : field_(field) {}
 
-protected:
+  protected:
     bool event(QEvent* event) override {
         if (event->type() == QEvent::KeyPress) {
             if (auto key = KeyTextFor(*static_cast<QKeyEvent*>(event))) {
@@ -33,24 +33,33 @@ protected:
         return QLineEdit::event(event);
     }
 
-private:
+  private:
     TextField& field_;
 };
 
 // Limits what the user types and pastes. Text written by the program is not checked,
 // so a field can show more than the user could type; the user can still shorten it.
 class CharacterLimit : public QValidator {
-public:
-    CharacterLimit(QLineEdit& edit, qsizetype limit) : QValidator(&edit), edit_(edit), limit_(limit) {}
-
-    State validate(QString& input, int&) const override {
-        const bool tooLong = input.size() > limit_ && input.size() > edit_.text().size();
-        return tooLong ? Invalid : Acceptable;
+  public:
+    CharacterLimit(QLineEdit& edit, qsizetype limit)
+        : QValidator(&edit), limit_(limit), acceptedLength_(edit.text().size()) {
+        // The field already holds the edited text while it asks; remember the last one.
+        connect(&edit, &QLineEdit::textChanged, this,
+                [this](const QString& text) { acceptedLength_ = text.size(); });
     }
 
-private:
-    QLineEdit& edit_;
+    State validate(QString& input, int&) const override {
+        const bool tooLong = input.size() > limit_ && input.size() > acceptedLength_;
+        return tooLong && !programWriting_ ? Invalid : Acceptable;
+    }
+
+    // Qt validates text that the program sets too; that text is never limited.
+    void SetProgramWriting(bool writing) { programWriting_ = writing; }
+
+  private:
+    bool programWriting_ = false;
     qsizetype limit_;
+    qsizetype acceptedLength_;
 };
 
 }  // namespace
@@ -67,7 +76,10 @@ std::string TextField::Text() const { return edit().text().toStdString(); }
 
 void TextField::Text(const std::string& text) {
     CheckUIThread();
+    auto* limit = dynamic_cast<CharacterLimit*>(const_cast<QValidator*>(edit().validator()));
+    if (limit != nullptr) limit->SetProgramWriting(true);
     edit().setText(QString::fromStdString(text));
+    if (limit != nullptr) limit->SetProgramWriting(false);
 }
 
 bool TextField::RaiseKeyDown(const std::string& key) {

@@ -10,7 +10,7 @@ class QLineEdit;
 
 // A one-line text field (QLineEdit).
 class TextField : public RectControl {
-public:
+  public:
     explicit TextField(Window& owner);
     ~TextField() override;
 
@@ -28,10 +28,10 @@ public:
     // Called by the field's widget.
     bool RaiseKeyDown(const std::string& key);
 
-protected:
+  protected:
     bool ApplyProperty(std::string_view name, const PropertyValue& value) override;
 
-private:
+  private:
     QLineEdit& edit() const;
     std::int64_t maximumCharacters_ = 0;  // 0: no limit
 };

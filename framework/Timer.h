@@ -11,7 +11,7 @@ class QTimer;
 // with it. RunMode 0 is off, 1 fires once, 2 fires every Period milliseconds.
 // Changing RunMode, Period or Enabled arms it afresh.
 class Timer : public Control {
-public:
+  public:
     explicit Timer(Window& owner);
     ~Timer() override;
 
@@ -33,10 +33,10 @@ public:
     // Stops the timer for good; its window is closing.
     void Stop();
 
-protected:
+  protected:
     bool ApplyProperty(std::string_view name, const PropertyValue& value) override;
 
-private:
+  private:
     void Rearm();
     void Fire();
 

@@ -218,9 +218,7 @@ bool Window::InvokeMenuHandler(std::string_view itemName) {
 }
 
 QWidget* Window::NativeWindow() const { return widget_; }
-QWidget* Window::ContentWidget() const {
-    return widget_ != nullptr ? widget_->Content() : nullptr;
-}
+QWidget* Window::ContentWidget() const { return widget_ != nullptr ? widget_->Content() : nullptr; }
 
 void Window::UpdateTabOrder() {
     std::vector<RectControl*> chain;
@@ -269,8 +267,8 @@ void Window::SetProperty(std::string_view name, const PropertyValue& value) {
     CheckUIThread();
     auto integer = [&value] { return std::get<std::int64_t>(value); };
     auto boolean = [&value] { return std::get<bool>(value); };
-    if (name == "Width" || name == "Height" || name == "MinimumWidth" ||
-        name == "MinimumHeight" || name == "MaximumWidth" || name == "MaximumHeight") {
+    if (name == "Width" || name == "Height" || name == "MinimumWidth" || name == "MinimumHeight" ||
+        name == "MaximumWidth" || name == "MaximumHeight") {
         (name == "Width"           ? width_
          : name == "Height"        ? height_
          : name == "MinimumWidth"  ? minWidth_
@@ -284,9 +282,9 @@ void Window::SetProperty(std::string_view name, const PropertyValue& value) {
         ApplyWindowFlags();
     } else if (name == "HasCloseButton" || name == "HasMaximizeButton" ||
                name == "HasMinimizeButton") {
-        (name == "HasCloseButton" ? hasClose_ : name == "HasMaximizeButton" ? hasMaximize_
-                                                                            : hasMinimize_) =
-            boolean();
+        (name == "HasCloseButton"      ? hasClose_
+         : name == "HasMaximizeButton" ? hasMaximize_
+                                       : hasMinimize_) = boolean();
         ApplyWindowFlags();
     } else if (name == "Title") {
         widget_->setWindowTitle(QString::fromStdString(std::get<std::string>(value)));

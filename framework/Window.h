@@ -20,7 +20,7 @@ class WindowWidget;
 // controls from stored property records in its construction events, and is kept as
 // the single instance of its class until it is closed.
 class Window : public PropertyTarget, public std::enable_shared_from_this<Window> {
-public:
+  public:
     Window();
     ~Window() override;
     Window(const Window&) = delete;
@@ -102,7 +102,7 @@ public:
         return false;
     }
 
-private:
+  private:
     friend class WindowWidget;
     friend void DisposeAllWindows();
     void ApplyGeometry();

@@ -13,7 +13,7 @@ class Window;
 // The Qt window behind a Window: passes its close box, mouse presses and key presses
 // to the window's events, and shows the window's menu bar.
 class WindowWidget : public QMainWindow {
-public:
+  public:
     WindowWidget();
 
     void SetOwner(std::weak_ptr<Window> owner) { owner_ = std::move(owner); }
@@ -25,12 +25,12 @@ public:
 
     QWidget* Content() const { return centralWidget(); }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void AddEntries(QWidget& parent, const std::shared_ptr<MenuItem>& menu, bool visible);
     QAction* MakeAction(const std::shared_ptr<MenuItem>& item);
 

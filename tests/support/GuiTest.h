@@ -12,7 +12,7 @@
 // A message box or beep that no test asked for fails the test at once instead of
 // blocking the run on a modal box.
 class UnexpectedModalGuard : public testing::Environment {
-public:
+  public:
     static void Install() {
         SetMsgBoxHandler([](const std::string& message) {
             ADD_FAILURE() << "unexpected message box: " << message;
@@ -24,7 +24,7 @@ public:
 
 // Records message boxes and beeps for the test that owns it.
 class DialogRecorder {
-public:
+  public:
     DialogRecorder() {
         SetMsgBoxHandler([this](const std::string& message) { messages.push_back(message); });
         SetBeepHandler([this] { ++beeps; });
@@ -41,7 +41,7 @@ public:
 // no application object and no pending quit, pictures read from the build's
 // resources folder, and leaves it so.
 class GuiTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetRuntimeForTesting();
         UnexpectedModalGuard::Install();

@@ -13,5 +13,7 @@ int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     RuntimeInit();
     testing::AddGlobalTestEnvironment(new UnexpectedModalGuard);
-    return RUN_ALL_TESTS();
+    const int status = RUN_ALL_TESTS();
+    RuntimePerformFinalizers();
+    return status;
 }

@@ -1,0 +1,178 @@
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include "framework/Application.h"
+#include "framework/MenuBar.h"
+#include "framework/PrefsMenuItem.h"
+#include "framework/QuitMenuItem.h"
+#include "framework/Runtime.h"
+#include "framework/TextField.h"
+#include "tests/framework/TestWindow.h"
+#include "tests/support/GuiTest.h"
+
+namespace {
+
+template <class T = MenuItem>
+std::shared_ptr<T> Entry(const std::string& name, const std::string& text,
+                         const std::string& shortcut = "") {
+    auto item = std::make_shared<T>();
+    item->Constructor();
+    item->Name(name);
+    item->AutoEnabled(true);
+    item->Text(text);
+    item->Visible(true);
+    if (text != "-") item->Shortcut(shortcut);
+    return item;
+}
+
+std::shared_ptr<MenuBar> SmallBar() {
+    auto bar = std::make_shared<MenuBar>();
+    bar->AddMenu(Entry("FileMenu", "&File"));
+    bar->Child("FileMenu")->AddMenu(Entry<QuitMenuItem>("FileQuit", "&Quit", "Cmd+Q"));
+    bar->Child("FileMenu")->AddMenu(Entry<PrefsMenuItem>("AboutItem", "About"));
+    bar->AddMenu(Entry("EditMenu", "&Edit"));
+    bar->Child("EditMenu")->AddMenu(Entry("EditCopy", "&Copy", "Cmd+C"));
+    bar->Child("EditMenu")->AddMenu(Entry("UntitledMenu0", "-"));
+    bar->Child("EditMenu")->AddMenu(Entry("EditSelectAll", "Select &All", "Cmd+A"));
+    bar->AddMenu(Entry("InfoMenu", "Window"));
+    bar->Child("InfoMenu")->AddMenu(Entry("InfoItem", "Info"));
+    return bar;
+}
+
+QAction* ActionFor(Window& window, const QString& text) {
+    for (auto* action : window.NativeWindow()->findChildren<QAction*>()) {
+        if (action->text() == text) return action;
+    }
+    return nullptr;
+}
+
+class MenuTest : public GuiTest {
+  protected:
+    std::shared_ptr<TestWindow> MakeWindowWithBar(std::function<void(Window&)> handlers = {}) {
+        return MakeTestWindow([this, handlers](TestWindow& w) {
+            w.onLayout = [this](TestWindow& self) { self.MenuBar(bar_); };
+            w.onCreateControls = [](TestWindow& self) {
+                auto field = self.New<TextField>();
+                field->Constructor();
+                self.AddControl("field", field);
+                SetProperties(*field, PropertyRecord{Text("Name", "field"), Int("Width", 80),
+                                                     Int("Height", 22), Bool("TabStop", true)});
+            };
+            w.onAddMenuHandlers = handlers;
+        });
+    }
+    std::shared_ptr<MenuBar> bar_ = SmallBar();
+};
+
+TEST_F(MenuTest, TheTreeIsShownAsTheWindowsMenuBar) {
+    auto window = MakeWindowWithBar();
+    auto* qtBar = static_cast<QMainWindow*>(window->NativeWindow())->menuBar();
+    auto menus = qtBar->actions();
+    ASSERT_EQ(menus.size(), 3);
+    EXPECT_EQ(menus[0]->text(), "&File");
+    EXPECT_EQ(menus[2]->text(), "Window");
+    auto edit = menus[1]->menu()->actions();
+    ASSERT_EQ(edit.size(), 3);
+    EXPECT_TRUE(edit[1]->isSeparator());
+    EXPECT_EQ(edit[2]->shortcut(), QKeySequence("Ctrl+A"));
+    EXPECT_EQ(menus[0]->menu()->actions()[0]->shortcut(), QKeySequence("Ctrl+Q"));
+    EXPECT_TRUE(menus[0]->menu()->actions()[1]->shortcut().isEmpty());
+    EXPECT_EQ(window->MenuItemByName<QuitMenuItem>("FileQuit")->Text(), "&Quit");
+    EXPECT_THROW(window->MenuItemByName<QuitMenuItem>("InfoItem"), TypeCastException);
+}
+
+TEST_F(MenuTest, ACommandReachesOnlyTheHandlerRegisteredUnderItsExactName) {
+    std::vector<std::string> calls;
+    auto window = MakeWindowWithBar([&calls](Window& w) {
+        w.AddMenuHandler("InfoItem", [&calls] {
+            calls.push_back("InfoItem");
+            return true;
+        });
+        w.AddMenuHandler("infoitem", [&calls] {
+            calls.push_back("infoitem");
+            return true;
+        });
+        w.AddMenuHandler("InfoItem ", [&calls] {
+            calls.push_back("InfoItem ");
+            return true;
+        });
+    });
+    ActionFor(*window, "Info")->trigger();
+    EXPECT_EQ(calls, std::vector<std::string>{"InfoItem"});
+    EXPECT_EQ(window->MenuHandlerNames(),
+              (std::vector<std::string>{"InfoItem", "infoitem", "InfoItem "}));
+}
+
+TEST_F(MenuTest, AutoEnablingFollowsHandlersAndDefaults) {
+    auto window =
+        MakeWindowWithBar([](Window& w) { w.AddMenuHandler("InfoItem", [] { return true; }); });
+    static_cast<QMainWindow*>(window->NativeWindow())
+        ->menuBar()
+        ->actions()[0]
+        ->menu()
+        ->aboutToShow();
+    EXPECT_TRUE(ActionFor(*window, "Info")->isEnabled()) << "has a handler";
+    EXPECT_TRUE(ActionFor(*window, "&Quit")->isEnabled()) << "quits by default";
+    EXPECT_FALSE(ActionFor(*window, "About")->isEnabled()) << "no handler, no default";
+    EXPECT_FALSE(ActionFor(*window, "&Copy")->isEnabled()) << "nothing selected";
+}
+
+TEST_F(MenuTest, EditDefaultsActOnTheFocusedField) {
+    auto window = MakeWindowWithBar();
+    auto* edit = window->NativeWindow()->findChild<QLineEdit*>("field");
+    QApplication::setActiveWindow(window->NativeWindow());
+    edit->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), edit);
+    edit->setText("123");
+    // As when the user opens the menu: the entries are enabled for what applies now.
+    static_cast<QMainWindow*>(window->NativeWindow())
+        ->menuBar()
+        ->actions()[1]
+        ->menu()
+        ->aboutToShow();
+    ActionFor(*window, "Select &All")->trigger();
+    EXPECT_EQ(edit->selectedText(), "123");
+    static_cast<QMainWindow*>(window->NativeWindow())
+        ->menuBar()
+        ->actions()[1]
+        ->menu()
+        ->aboutToShow();
+    ActionFor(*window, "&Copy")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "123");
+}
+
+TEST_F(MenuTest, AnUnhandledHandlerFallsBackToTheDefault) {
+    auto window =
+        MakeWindowWithBar([](Window& w) { w.AddMenuHandler("FileQuit", [] { return false; }); });
+    ActionFor(*window, "&Quit")->trigger();
+    EXPECT_TRUE(IsQuitting());
+}
+
+TEST_F(MenuTest, TheQuitDefaultEndsTheEventLoopWithStatusZero) {
+    auto window = MakeWindowWithBar();
+    QTimer::singleShot(0, [&] { ActionFor(*window, "&Quit")->trigger(); });
+    RuntimeRun();
+    EXPECT_TRUE(IsQuitting());
+    EXPECT_EQ(RuntimeExit(), 0);
+}
+
+TEST_F(MenuTest, AWindowWithoutMenuBarStillTakesTheApplicationsShortcuts) {
+    auto application = std::make_shared<Application>();
+    application->MenuBar(bar_);
+    RuntimeRegisterAppObject(application);
+    auto window = MakeTestWindow();
+    auto* quit = ActionFor(*window, "&Quit");
+    ASSERT_NE(quit, nullptr);
+    EXPECT_EQ(quit->shortcut(), QKeySequence("Ctrl+Q"));
+    quit->trigger();
+    EXPECT_TRUE(IsQuitting());
+}
+
+}  // namespace

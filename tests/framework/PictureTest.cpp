@@ -1,0 +1,62 @@
+#include "framework/Picture.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "tests/support/GuiTest.h"
+
+namespace {
+
+class PictureTest : public GuiTest {
+  protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        ASSERT_TRUE(folder_.isValid());
+        Picture::SetResourcesFolder(folder_.path().toStdString());
+    }
+    void WritePicture(const QString& name, int width, int height) {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(Qt::blue);
+        ASSERT_TRUE(image.save(folder_.filePath(name)));
+    }
+    QTemporaryDir folder_;
+};
+
+TEST_F(PictureTest, OpensAPictureFromTheResourcesFolder) {
+    WritePicture("logo.png", 40, 12);
+    auto picture = Picture::OpenFromApp("logo.png");
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->Width(), 40);
+    EXPECT_EQ(picture->Height(), 12);
+}
+
+TEST_F(PictureTest, AMissingOrUnreadableFileGivesNone) {
+    EXPECT_EQ(Picture::OpenFromApp("absent.png"), nullptr);
+    QFile junk(folder_.filePath("junk.png"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not a picture");
+    junk.close();
+    EXPECT_EQ(Picture::OpenFromApp("junk.png"), nullptr);
+}
+
+TEST_F(PictureTest, ALaterCallFindsAFileThatAppeared) {
+    EXPECT_EQ(Picture::OpenFromApp("late.png"), nullptr);
+    WritePicture("late.png", 3, 3);
+    EXPECT_NE(Picture::OpenFromApp("late.png"), nullptr);
+}
+
+TEST_F(PictureTest, LooksNowhereButTheResourcesFolder) {
+    WritePicture("logo.png", 4, 4);
+    const auto outside = "../" + folder_.path().section('/', -1) + "/logo.png";
+    EXPECT_EQ(Picture::OpenFromApp(outside.toStdString()), nullptr);
+}
+
+TEST_F(PictureTest, TheDefaultFolderLiesBesideTheProgram) {
+    Picture::SetResourcesFolder({});
+    EXPECT_EQ(Picture::ResourcesFolder(),
+              (QCoreApplication::applicationDirPath() + "/resources").toStdString());
+}
+
+}  // namespace

@@ -1,0 +1,147 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QtTest/QTest>
+#include <optional>
+
+#include "framework/Keys.h"
+#include "framework/TextField.h"
+#include "tests/framework/TestWindow.h"
+#include "tests/support/GuiTest.h"
+
+namespace {
+
+// A window with one text field whose KeyDown records each key and consumes the ones
+// the test says to.
+class TextFieldTest : public GuiTest {
+  protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        window_ = MakeTestWindow([this](TestWindow& w) {
+            w.onCreateControls = [this](TestWindow& self) {
+                auto field = self.New<TextField>();
+                field->Constructor();
+                self.AddControl("field", field);
+                SetProperties(*field, PropertyRecord{Text("Name", "field"), Int("Width", 80),
+                                                     Int("Height", 22), Bool("TabStop", true),
+                                                     Int("MaximumCharactersAllowed", limit_)});
+                field->KeyDown.Attach([this](TextField&, const std::string& key) {
+                    keys_.push_back(key);
+                    return consume_ && consume_(key);
+                });
+            };
+        });
+        field_ = window_->ControlByName<TextField>("field");
+        edit_ = window_->NativeWindow()->findChild<QLineEdit*>("field");
+        ASSERT_NE(edit_, nullptr);
+        QApplication::setActiveWindow(window_->NativeWindow());
+        edit_->setFocus();
+    }
+
+    std::int64_t limit_ = 6;
+    std::function<bool(const std::string&)> consume_;
+    std::vector<std::string> keys_;
+    std::shared_ptr<TestWindow> window_;
+    std::shared_ptr<TextField> field_;
+    QLineEdit* edit_ = nullptr;
+};
+
+struct KeyCase {
+    const char* label;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    std::optional<std::int64_t> code;  // none: not delivered
+};
+void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.label; }
+
+class KeyMapping : public TextFieldTest, public testing::WithParamInterface<KeyCase> {};
+
+TEST_P(KeyMapping, ReachesKeyDownAsItsCode) {
+    const auto& c = GetParam();
+    QTest::keyClick(edit_, c.key, c.modifiers);
+    if (!c.code) {
+        EXPECT_TRUE(keys_.empty()) << "delivered as code " << static_cast<int>(keys_[0][0]);
+        return;
+    }
+    ASSERT_EQ(keys_.size(), 1u);
+    ASSERT_EQ(keys_[0].size(), 1u);
+    EXPECT_EQ(static_cast<unsigned char>(keys_[0][0]), *c.code);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, KeyMapping,
+    testing::Values(KeyCase{"Backspace", Qt::Key_Backspace, {}, KeyCode::Backspace},
+                    KeyCase{"Tab", Qt::Key_Tab, {}, KeyCode::Tab},
+                    KeyCase{"Left", Qt::Key_Left, {}, KeyCode::Left},
+                    KeyCase{"Right", Qt::Key_Right, {}, KeyCode::Right},
+                    KeyCase{"ForwardDelete", Qt::Key_Delete, {}, KeyCode::Delete},
+                    KeyCase{"Up", Qt::Key_Up, {}, KeyCode::Up},
+                    KeyCase{"Down", Qt::Key_Down, {}, KeyCode::Down},
+                    KeyCase{"Return", Qt::Key_Return, {}, KeyCode::Return},
+                    KeyCase{"Enter", Qt::Key_Enter, Qt::KeypadModifier, KeyCode::Enter},
+                    KeyCase{"Escape", Qt::Key_Escape, {}, KeyCode::Escape},
+                    KeyCase{"Digit", Qt::Key_7, {}, '7'},
+                    KeyCase{"FullStop", Qt::Key_Period, {}, '.'},
+                    KeyCase{"Slash", Qt::Key_Slash, {}, '/'},
+                    KeyCase{"Minus", Qt::Key_Minus, {}, '-'},
+                    KeyCase{"Space", Qt::Key_Space, {}, ' '}, KeyCase{"Letter", Qt::Key_E, {}, 'e'},
+                    KeyCase{"CtrlCombination", Qt::Key_C, Qt::ControlModifier, std::nullopt},
+                    KeyCase{"ShiftAlone", Qt::Key_Shift, Qt::ShiftModifier, std::nullopt}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// Keys whose text the keyboard layout decides: sent with their text, as a desktop does.
+TEST_F(TextFieldTest, ShiftedLettersArriveAsTheirOwnCharacter) {
+    QTest::sendKeyEvent(QTest::Click, edit_, Qt::Key_E, QStringLiteral("E"), Qt::ShiftModifier);
+    EXPECT_EQ(keys_, std::vector<std::string>{"E"});
+}
+
+TEST_F(TextFieldTest, CharactersBeyondAsciiArriveAsTheirUtf8Text) {
+    QTest::sendKeyEvent(QTest::Click, edit_, Qt::Key_Eacute, QStringLiteral("\u00e9"), {});
+    ASSERT_EQ(keys_.size(), 1u);
+    EXPECT_EQ(keys_[0], "\xc3\xa9");
+}
+
+TEST_F(TextFieldTest, AnAcceptedKeyTakesEffect) {
+    QTest::keyClicks(edit_, "12");
+    QTest::keyClick(edit_, Qt::Key_Left);
+    QTest::keyClick(edit_, Qt::Key_Backspace);
+    EXPECT_EQ(edit_->text(), "2");
+}
+
+TEST_F(TextFieldTest, AConsumedKeyLeavesTextCaretAndFocusUnchanged) {
+    QTest::keyClicks(edit_, "1234");
+    edit_->setCursorPosition(2);
+    consume_ = [](const std::string&) { return true; };
+    for (auto key : {Qt::Key_5, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left, Qt::Key_Tab}) {
+        QTest::keyClick(edit_, key);
+    }
+    EXPECT_EQ(edit_->text(), "1234");
+    EXPECT_EQ(edit_->cursorPosition(), 2);
+    EXPECT_TRUE(edit_->hasFocus());
+}
+
+TEST_F(TextFieldTest, TypingStopsAtTheCharacterLimit) {
+    QTest::keyClicks(edit_, "123456789");
+    EXPECT_EQ(edit_->text(), "123456");
+}
+
+TEST_F(TextFieldTest, PastingPastTheLimitIsRefused) {
+    QApplication::clipboard()->setText("1234567");
+    edit_->paste();
+    EXPECT_EQ(edit_->text(), "");
+    QApplication::clipboard()->setText("123");
+    edit_->paste();
+    EXPECT_EQ(edit_->text(), "123");
+}
+
+TEST_F(TextFieldTest, TheProgramWritesTheWholeTextPastTheLimitAndTheUserCanShortenIt) {
+    field_->Text(".999999990");
+    EXPECT_EQ(field_->Text(), ".999999990");
+    edit_->end(false);
+    QTest::keyClick(edit_, Qt::Key_1);
+    EXPECT_EQ(field_->Text(), ".999999990");
+    QTest::keyClick(edit_, Qt::Key_Backspace);
+    EXPECT_EQ(field_->Text(), ".99999999");
+}
+
+}  // namespace
