@@ -97,7 +97,16 @@ void Window::Show() {
     }
     if (!placed_) {
         placed_ = true;
-        widget_->adjustSize();
+        if (resizeable_) {
+            // Qt would size a resizeable window by its content's hint; the record decides.
+            const int menuHeight =
+                widget_->menuWidget() != nullptr && widget_->menuWidget()->isVisibleTo(widget_)
+                    ? widget_->menuWidget()->sizeHint().height()
+                    : 0;
+            widget_->resize(Clamp(width_), Clamp(height_) + menuHeight);
+        } else {
+            widget_->adjustSize();
+        }
         if (auto* screen = QGuiApplication::primaryScreen()) {
             auto frame = widget_->frameGeometry();
             frame.moveCenter(screen->availableGeometry().center());
@@ -164,6 +173,9 @@ void Window::MenuBar(std::shared_ptr<::MenuBar> bar) {
     CheckUIThread();
     menuBar_ = std::move(bar);
     widget_->InstallMenus(menuBar_, true);
+    if (auto* shown = widget_->menuWidget()) {
+        shown->setVisible(menuBarVisible_);
+    }
 }
 
 void Window::AddControl(const std::string& name, std::shared_ptr<Control> control) {
@@ -304,7 +316,10 @@ void Window::SetProperty(std::string_view name, const PropertyValue& value) {
         palette.setColor(QPalette::Window, QColor(color.red, color.green, color.blue));
         widget_->Content()->setPalette(palette);
     } else if (name == "MenuBarVisible") {
-        widget_->menuBar()->setVisible(boolean());
+        menuBarVisible_ = boolean();
+        if (auto* bar = widget_->menuWidget()) {
+            bar->setVisible(menuBarVisible_);
+        }
     } else if (name == "Type") {
         type_ = integer();
     } else if (name == "DefaultLocation") {

@@ -119,6 +119,7 @@ class Window : public PropertyTarget, public std::enable_shared_from_this<Window
     std::int64_t type_ = 0, defaultLocation_ = 0;
     bool hasClose_ = true, hasMaximize_ = true, hasMinimize_ = true, resizeable_ = true;
     bool visibleOnConstruction_ = true;
+    bool menuBarVisible_ = true;
     bool constructed_ = false;
     bool closed_ = false;
     bool placed_ = false;

@@ -39,8 +39,9 @@ void Route(const std::shared_ptr<MenuItem>& item, const std::weak_ptr<Window>& f
 
 WindowWidget::WindowWidget() {
     setCentralWidget(new QWidget);
-    // The window itself takes key presses when none of its controls has the focus.
-    setFocusPolicy(Qt::ClickFocus);
+    // A click on a caption, a picture or a button must leave the focus where it is; key
+    // presses still come to the window when none of its controls has the focus.
+    setFocusPolicy(Qt::NoFocus);
     connect(qApp, &QApplication::focusChanged, this, [this] { RefreshMenuEnabling(); });
 }
 

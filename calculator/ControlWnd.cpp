@@ -1,0 +1,202 @@
+#include "calculator/ControlWnd.h"
+
+#include "calculator/ControlWndRecords.h"
+#include "framework/Cast.h"
+#include "shell/LogoPictures.h"
+#include "shell/MenuBar1.h"
+
+namespace {
+
+// A new control of class T, constructed and registered on the window under its name.
+// The window then holds the only reference: later steps find the control by name.
+template <class T>
+void AddNewControl(class ControlWnd& window, const std::string& name) {
+    auto control = window.New<T>();
+    control->Constructor();
+    window.AddControl(name, control);
+}
+
+}  // namespace
+
+void ControlWnd::Layout() {
+    // The menu bar goes in before any stored property is applied.
+    MenuBar(::MenuBar1());
+    SetProperties(*this, ControlWndRecords::Window());
+}
+
+void ControlWnd::CreateControls() { CreateControls0(); }
+
+// Each control is complete, its record applied and then its handler attached, before
+// the next one is started.
+void ControlWnd::CreateControls0() {
+    AddNewControl<TextField>(*this, "kFld");
+    SetProperties(*ControlByName<TextField>("kFld"), ControlWndRecords::kFld());
+    ControlByName<TextField>("kFld")->KeyDown.Attach(Delegate(this, &ControlWnd::kFld_KeyDown));
+
+    AddNewControl<Label>(*this, "RxxText");
+    SetProperties(*ControlByName<Label>("RxxText"), ControlWndRecords::RxxText());
+
+    AddNewControl<PushButton>(*this, "clearBtn");
+    SetProperties(*ControlByName<PushButton>("clearBtn"), ControlWndRecords::clearBtn());
+    ControlByName<PushButton>("clearBtn")
+        ->MouseDown.Attach(Delegate(this, &ControlWnd::clearBtn_MouseDown));
+
+    AddNewControl<PushButton>(*this, "helpBtn");
+    SetProperties(*ControlByName<PushButton>("helpBtn"), ControlWndRecords::helpBtn());
+    ControlByName<PushButton>("helpBtn")->MouseDown.Attach(
+        Delegate(this, &ControlWnd::helpBtn_MouseDown));
+
+    AddNewControl<PushButton>(*this, "calcBtn");
+    SetProperties(*ControlByName<PushButton>("calcBtn"), ControlWndRecords::calcBtn());
+    ControlByName<PushButton>("calcBtn")->MouseDown.Attach(
+        Delegate(this, &ControlWnd::calcBtn_MouseDown));
+
+    AddNewControl<Label>(*this, "RxxText1");
+    SetProperties(*ControlByName<Label>("RxxText1"), ControlWndRecords::RxxText1());
+
+    AddNewControl<TextField>(*this, "nFld");
+    SetProperties(*ControlByName<TextField>("nFld"), ControlWndRecords::nFld());
+    ControlByName<TextField>("nFld")->KeyDown.Attach(Delegate(this, &ControlWnd::nFld_KeyDown));
+
+    AddNewControl<Label>(*this, "RxxText2");
+    SetProperties(*ControlByName<Label>("RxxText2"), ControlWndRecords::RxxText2());
+
+    AddNewControl<TextField>(*this, "detFld");
+    SetProperties(*ControlByName<TextField>("detFld"), ControlWndRecords::detFld());
+    ControlByName<TextField>("detFld")->KeyDown.Attach(Delegate(this, &ControlWnd::detFld_KeyDown));
+
+    AddNewControl<Label>(*this, "hLabel");
+    SetProperties(*ControlByName<Label>("hLabel"), ControlWndRecords::hLabel());
+
+    AddNewControl<TextField>(*this, "hFld");
+    SetProperties(*ControlByName<TextField>("hFld"), ControlWndRecords::hFld());
+    ControlByName<TextField>("hFld")->KeyDown.Attach(Delegate(this, &ControlWnd::hFld_KeyDown));
+
+    AddNewControl<Label>(*this, "dfLabel");
+    SetProperties(*ControlByName<Label>("dfLabel"), ControlWndRecords::dfLabel());
+
+    AddNewControl<TextField>(*this, "dfFld");
+    SetProperties(*ControlByName<TextField>("dfFld"), ControlWndRecords::dfFld());
+    ControlByName<TextField>("dfFld")->KeyDown.Attach(Delegate(this, &ControlWnd::dfFld_KeyDown));
+
+    AddNewControl<Label>(*this, "pLabel");
+    SetProperties(*ControlByName<Label>("pLabel"), ControlWndRecords::pLabel());
+
+    AddNewControl<TextField>(*this, "pFld");
+    SetProperties(*ControlByName<TextField>("pFld"), ControlWndRecords::pFld());
+    ControlByName<TextField>("pFld")->KeyDown.Attach(Delegate(this, &ControlWnd::pFld_KeyDown));
+
+    // The banner is not in the record; without its picture the area stays empty.
+    AddNewControl<Canvas>(*this, "Canvas1");
+    ControlByName<Canvas>("Canvas1")->Backdrop(Veltr480());
+    SetProperties(*ControlByName<Canvas>("Canvas1"), ControlWndRecords::Canvas1());
+}
+
+std::shared_ptr<TextField> ControlWnd::kFld() const { return ControlByName<TextField>("kFld"); }
+
+std::shared_ptr<Label> ControlWnd::RxxText() const { return ControlByName<Label>("RxxText"); }
+
+std::shared_ptr<PushButton> ControlWnd::clearBtn() const {
+    return ControlByName<PushButton>("clearBtn");
+}
+
+std::shared_ptr<PushButton> ControlWnd::helpBtn() const {
+    return ControlByName<PushButton>("helpBtn");
+}
+
+std::shared_ptr<PushButton> ControlWnd::calcBtn() const {
+    return ControlByName<PushButton>("calcBtn");
+}
+
+std::shared_ptr<Label> ControlWnd::RxxText1() const { return ControlByName<Label>("RxxText1"); }
+
+std::shared_ptr<TextField> ControlWnd::nFld() const { return ControlByName<TextField>("nFld"); }
+
+std::shared_ptr<Label> ControlWnd::RxxText2() const { return ControlByName<Label>("RxxText2"); }
+
+std::shared_ptr<TextField> ControlWnd::detFld() const { return ControlByName<TextField>("detFld"); }
+
+std::shared_ptr<Label> ControlWnd::hLabel() const { return ControlByName<Label>("hLabel"); }
+
+std::shared_ptr<TextField> ControlWnd::hFld() const { return ControlByName<TextField>("hFld"); }
+
+std::shared_ptr<Label> ControlWnd::dfLabel() const { return ControlByName<Label>("dfLabel"); }
+
+std::shared_ptr<TextField> ControlWnd::dfFld() const { return ControlByName<TextField>("dfFld"); }
+
+std::shared_ptr<Label> ControlWnd::pLabel() const { return ControlByName<Label>("pLabel"); }
+
+std::shared_ptr<TextField> ControlWnd::pFld() const { return ControlByName<TextField>("pFld"); }
+
+std::shared_ptr<Canvas> ControlWnd::Canvas1() const { return ControlByName<Canvas>("Canvas1"); }
+
+std::shared_ptr<MenuItem> ControlWnd::InfoMenu() const {
+    return MenuItemByName<MenuItem>("InfoMenu");
+}
+
+std::shared_ptr<MenuItem> ControlWnd::InfoItem() const {
+    return MenuItemByName<MenuItem>("InfoItem");
+}
+
+std::shared_ptr<MenuItem> ControlWnd::ControlItem() const {
+    return MenuItemByName<MenuItem>("ControlItem");
+}
+
+std::shared_ptr<MenuItem> ControlWnd::EditMenu() const {
+    return MenuItemByName<MenuItem>("EditMenu");
+}
+
+std::shared_ptr<MenuItem> ControlWnd::EditSelectAll() const {
+    return MenuItemByName<MenuItem>("EditSelectAll");
+}
+
+std::shared_ptr<MenuItem> ControlWnd::UntitledMenu0() const {
+    return MenuItemByName<MenuItem>("UntitledMenu0");
+}
+
+std::shared_ptr<MenuItem> ControlWnd::EditClear() const {
+    return MenuItemByName<MenuItem>("EditClear");
+}
+
+std::shared_ptr<MenuItem> ControlWnd::EditPaste() const {
+    return MenuItemByName<MenuItem>("EditPaste");
+}
+
+std::shared_ptr<MenuItem> ControlWnd::EditCopy() const {
+    return MenuItemByName<MenuItem>("EditCopy");
+}
+
+std::shared_ptr<MenuItem> ControlWnd::EditCut() const {
+    return MenuItemByName<MenuItem>("EditCut");
+}
+
+std::shared_ptr<MenuItem> ControlWnd::UntitledMenu1() const {
+    return MenuItemByName<MenuItem>("UntitledMenu1");
+}
+
+std::shared_ptr<MenuItem> ControlWnd::EditUndo() const {
+    return MenuItemByName<MenuItem>("EditUndo");
+}
+
+std::shared_ptr<MenuItem> ControlWnd::FileMenu() const {
+    return MenuItemByName<MenuItem>("FileMenu");
+}
+
+std::shared_ptr<PrefsMenuItem> ControlWnd::AboutItem() const {
+    return MenuItemByName<PrefsMenuItem>("AboutItem");
+}
+
+std::shared_ptr<QuitMenuItem> ControlWnd::FileQuit() const {
+    return MenuItemByName<QuitMenuItem>("FileQuit");
+}
+
+// The runtime keeps the open window under its class name, so nothing is stored here.
+std::shared_ptr<class ControlWnd> ControlWnd() {
+    auto window = GetImplicitWindow("ControlWnd.ControlWnd");
+    if (!window) {
+        auto created = std::make_shared<class ControlWnd>();
+        created->Constructor();
+        window = created;
+    }
+    return Cast<class ControlWnd>(window);
+}

@@ -1,0 +1,180 @@
+#include "shell/AboutWnd.h"
+
+#include "calculator/ControlWnd.h"
+#include "framework/Canvas.h"
+#include "framework/Cast.h"
+#include "framework/EventSlot.h"
+#include "framework/Label.h"
+#include "framework/PropertyRecord.h"
+#include "shell/LogoPictures.h"
+
+namespace {
+
+// Fits the label's 229 pixels at font size 9.
+constexpr const char* kNotice = "\xC2\xA9 2021 the Veltranoquisenary authors";
+
+}  // namespace
+
+const PropertyRecord& AboutWnd::WindowRecord() {
+    static const PropertyRecord record{
+        Int("Width", 500),
+        Int("Height", 250),
+        Int("MinimumWidth", 64),
+        Int("MinimumHeight", 64),
+        Int("MaximumWidth", 32000),
+        Int("MaximumHeight", 32000),
+        Int("Type", 2),
+        Text("Title", ""),
+        Bool("HasCloseButton", true),
+        Bool("HasMaximizeButton", true),
+        Bool("HasMinimizeButton", true),
+        Bool("HasFullScreenButton", false),
+        Bool("Resizeable", true),
+        Bool("Composite", false),
+        Int("MacProcID", 0),
+        Bool("FullScreen", false),
+        Int("DefaultLocation", 0),
+        Bool("Visible", true),
+        Bool("HasBackgroundColor", true),
+        Colour("BackgroundColor", kWhite),
+        Bool("MenuBarVisible", true),
+        Bool("LiveResize", false),
+    };
+    return record;
+}
+
+const PropertyRecord& AboutWnd::StaticText2Record() {
+    static const PropertyRecord record{
+        Text("Name", "StaticText2"),
+        Int("Index", -2147483648LL),
+        Int("Left", 136),
+        Int("Top", 215),
+        Int("Width", 229),
+        Int("Height", 15),
+        Bool("LockLeft", false),
+        Bool("LockTop", false),
+        Bool("LockRight", false),
+        Bool("LockBottom", false),
+        Int("TabIndex", 3),
+        Int("TabPanelIndex", 0),
+        Bool("TabStop", false),
+        Bool("AllowAutoDeactivate", true),
+        Bool("Enabled", true),
+        Text("Tooltip", ""),
+        Bool("Multiline", true),
+        Bool("Selectable", false),
+        Int("TextAlignment", 2),
+        Colour("TextColor", kBlack),
+        Bool("Transparent", false),
+        Text("Text", kNotice),
+        Bool("Visible", true),
+        Bool("Bold", false),
+        Bool("Italic", false),
+        Text("FontName", "System"),
+        Bool("Underline", false),
+        Single("FontSize", 9.0f),
+        Byte("FontUnit", 0),
+        Text("DataSource", ""),
+        Text("DataField", ""),
+        Text("InitialParent", ""),
+    };
+    return record;
+}
+
+const PropertyRecord& AboutWnd::Timer1Record() {
+    static const PropertyRecord record{
+        Int("RunMode", 1),
+        Int("Period", 4000),
+        Bool("Enabled", true),
+    };
+    return record;
+}
+
+const PropertyRecord& AboutWnd::Canvas1Record() {
+    static const PropertyRecord record{
+        Text("Name", "Canvas1"),
+        Int("Index", -2147483648LL),
+        Int("Left", 49),
+        Int("Top", 60),
+        Int("Width", 402),
+        Int("Height", 69),
+        Bool("LockLeft", true),
+        Bool("LockTop", true),
+        Bool("LockRight", false),
+        Bool("LockBottom", false),
+        Int("TabIndex", 4),
+        Int("TabPanelIndex", 0),
+        Bool("TabStop", true),
+        Bool("AllowAutoDeactivate", true),
+        Bool("Enabled", true),
+        Text("Tooltip", ""),
+        Bool("AllowFocusRing", true),
+        Bool("Visible", true),
+        Bool("AllowFocus", false),
+        Bool("AllowTabs", false),
+        Bool("Transparent", true),
+        Text("InitialParent", ""),
+    };
+    return record;
+}
+
+void AboutWnd::Layout() { SetProperties(*this, WindowRecord()); }
+
+void AboutWnd::CreateControls() { CreateControls0(); }
+
+void AboutWnd::CreateControls0() {
+    {
+        auto label = New<Label>();
+        label->Constructor();
+        AddControl("StaticText2", label);
+        SetProperties(*ControlByName<Label>("StaticText2"), StaticText2Record());
+    }
+    {
+        auto timer = New<_wrapper_Timer1>();
+        timer->Constructor();
+        AddControl("Timer1", timer);
+        SetProperties(*ControlByName<Timer>("Timer1"), Timer1Record());
+        ControlByName<Timer>("Timer1")->Action.Attach(Delegate(this, &AboutWnd::Timer1_Action));
+    }
+    {
+        auto canvas = New<Canvas>();
+        canvas->Constructor();
+        AddControl("Canvas1", canvas);
+        ControlByName<Canvas>("Canvas1")->Backdrop(Veltr400());
+        SetProperties(*ControlByName<Canvas>("Canvas1"), Canvas1Record());
+    }
+}
+
+std::shared_ptr<Label> AboutWnd::StaticText2() const { return ControlByName<Label>("StaticText2"); }
+
+std::shared_ptr<Timer> AboutWnd::Timer1() const { return ControlByName<Timer>("Timer1"); }
+
+std::shared_ptr<Canvas> AboutWnd::Canvas1() const { return ControlByName<Canvas>("Canvas1"); }
+
+void AboutWnd::GiveWayToCalculator() {
+    // Always the single instance, not the window or timer that raised the event.
+    ::AboutWnd()->Hide();
+    ::ControlWnd()->Show();
+}
+
+void AboutWnd::Timer1_Action(Timer&) { GiveWayToCalculator(); }
+
+bool AboutWnd::Event_MouseDown(std::int64_t, std::int64_t) {
+    GiveWayToCalculator();
+    return false;
+}
+
+bool AboutWnd::Event_KeyDown(const std::string&) {
+    GiveWayToCalculator();
+    return false;
+}
+
+std::shared_ptr<class AboutWnd> AboutWnd() {
+    auto existing = GetImplicitWindow("AboutWnd.AboutWnd");
+    if (!existing) {
+        auto window = std::make_shared<class AboutWnd>();
+        window->Constructor();
+        existing = window;
+    }
+    return Cast<class AboutWnd>(existing);
+}

@@ -1,0 +1,3 @@
+#include "shell/Veltranoquisenary.h"
+
+void Veltranoquisenary::Constructor() {}

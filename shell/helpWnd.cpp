@@ -1,0 +1,177 @@
+#include "shell/helpWnd.h"
+
+#include "calculator/ControlWnd.h"
+#include "framework/Cast.h"
+#include "framework/EventSlot.h"
+#include "framework/MenuItem.h"
+#include "framework/PrefsMenuItem.h"
+#include "framework/PropertyRecord.h"
+#include "framework/QuitMenuItem.h"
+#include "framework/StyledText.h"
+#include "framework/TextArea.h"
+#include "resources/HelpText.h"
+#include "shell/MenuBar1.h"
+
+namespace {
+
+// The title line, "Veltranoquisenary", without the CR that ends it.
+constexpr std::int64_t kTitleLength = 17;
+
+}  // namespace
+
+const PropertyRecord& helpWnd::WindowRecord() {
+    static const PropertyRecord record{
+        Int("Width", 550),
+        Int("Height", 500),
+        Int("MinimumWidth", 64),
+        Int("MinimumHeight", 64),
+        Int("MaximumWidth", 32000),
+        Int("MaximumHeight", 32000),
+        Int("Type", 0),
+        Text("Title", "Info"),
+        Bool("HasCloseButton", true),
+        Bool("HasMaximizeButton", false),
+        Bool("HasMinimizeButton", true),
+        Bool("HasFullScreenButton", false),
+        Bool("Resizeable", false),
+        Bool("Composite", false),
+        Int("MacProcID", 0),
+        Bool("FullScreen", false),
+        Int("DefaultLocation", 3),
+        Bool("Visible", true),
+        Bool("HasBackgroundColor", false),
+        Colour("BackgroundColor", kWhite),
+        Bool("MenuBarVisible", true),
+        Bool("LiveResize", false),
+    };
+    return record;
+}
+
+const PropertyRecord& helpWnd::EditField1Record() {
+    static const PropertyRecord record{
+        Text("Name", "EditField1"),
+        Int("Index", -2147483648LL),
+        Int("Left", -1),
+        Int("Top", -1),
+        Int("Width", 551),
+        Int("Height", 498),
+        Bool("LockLeft", false),
+        Bool("LockTop", false),
+        Bool("LockRight", false),
+        Bool("LockBottom", false),
+        Int("TabIndex", 0),
+        Int("TabPanelIndex", 0),
+        Bool("TabStop", true),
+        Bool("AllowAutoDeactivate", true),
+        Colour("BackgroundColor", kWhite),
+        Bool("HasBorder", true),
+        Bool("Enabled", true),
+        Text("Format", ""),
+        Text("Tooltip", ""),
+        Bool("HideSelection", true),
+        Double("LineHeight", 0.0),
+        Double("LineSpacing", 1.0),
+        Bool("Multiline", true),
+        Bool("HasHorizontalScrollbar", true),
+        Bool("HasVerticalScrollbar", true),
+        Bool("AllowStyledText", true),
+        Colour("TextColor", kBlack),
+        Bool("Transparent", true),
+        Bool("AllowFocusRing", true),
+        Bool("Visible", true),
+        Bool("Bold", false),
+        Bool("Italic", false),
+        Text("FontName", "System"),
+        Single("FontSize", 12.0f),
+        Byte("FontUnit", 0),
+        Bool("Underline", false),
+        Text("Text", std::string(HelpText())),
+        Bool("AllowTabs", false),
+        Int("TextAlignment", 0),
+        Bool("AllowSpellChecking", false),
+        Int("MaximumCharactersAllowed", 0),
+        Text("ValidationMask", ""),
+        Bool("ReadOnly", false),
+        Int("UnicodeMode", 0),
+        Text("DataSource", ""),
+        Text("DataField", ""),
+        Text("InitialParent", ""),
+    };
+    return record;
+}
+
+void helpWnd::Layout() {
+    MenuBar(MenuBar1());
+    SetProperties(*this, WindowRecord());
+}
+
+void helpWnd::CreateControls() { CreateControls0(); }
+
+void helpWnd::CreateControls0() {
+    auto area = New<TextArea>();
+    area->Constructor();
+    AddControl("EditField1", area);
+    area.reset();
+    SetProperties(*ControlByName<TextArea>("EditField1"), EditField1Record());
+    ControlByName<TextArea>("EditField1")->Open.Attach(Delegate(this, &helpWnd::EditField1_Open));
+}
+
+std::shared_ptr<TextArea> helpWnd::EditField1() const {
+    return ControlByName<TextArea>("EditField1");
+}
+
+void helpWnd::EditField1_Open(TextArea&) {
+    Cast<StyledText>(EditField1()->StyledText())->Bold(0, kTitleLength, true);
+}
+
+std::shared_ptr<MenuItem> helpWnd::InfoMenu() const { return MenuItemByName<MenuItem>("InfoMenu"); }
+std::shared_ptr<MenuItem> helpWnd::InfoItem() const { return MenuItemByName<MenuItem>("InfoItem"); }
+std::shared_ptr<MenuItem> helpWnd::ControlItem() const {
+    return MenuItemByName<MenuItem>("ControlItem");
+}
+std::shared_ptr<MenuItem> helpWnd::EditMenu() const { return MenuItemByName<MenuItem>("EditMenu"); }
+std::shared_ptr<MenuItem> helpWnd::EditSelectAll() const {
+    return MenuItemByName<MenuItem>("EditSelectAll");
+}
+std::shared_ptr<MenuItem> helpWnd::UntitledMenu0() const {
+    return MenuItemByName<MenuItem>("UntitledMenu0");
+}
+std::shared_ptr<MenuItem> helpWnd::EditClear() const {
+    return MenuItemByName<MenuItem>("EditClear");
+}
+std::shared_ptr<MenuItem> helpWnd::EditPaste() const {
+    return MenuItemByName<MenuItem>("EditPaste");
+}
+std::shared_ptr<MenuItem> helpWnd::EditCopy() const { return MenuItemByName<MenuItem>("EditCopy"); }
+std::shared_ptr<MenuItem> helpWnd::EditCut() const { return MenuItemByName<MenuItem>("EditCut"); }
+std::shared_ptr<MenuItem> helpWnd::UntitledMenu1() const {
+    return MenuItemByName<MenuItem>("UntitledMenu1");
+}
+std::shared_ptr<MenuItem> helpWnd::EditUndo() const { return MenuItemByName<MenuItem>("EditUndo"); }
+std::shared_ptr<MenuItem> helpWnd::FileMenu() const { return MenuItemByName<MenuItem>("FileMenu"); }
+std::shared_ptr<PrefsMenuItem> helpWnd::AboutItem() const {
+    return MenuItemByName<PrefsMenuItem>("AboutItem");
+}
+std::shared_ptr<QuitMenuItem> helpWnd::FileQuit() const {
+    return MenuItemByName<QuitMenuItem>("FileQuit");
+}
+
+void helpWnd::AddMenuHandlers(Window& window) {
+    auto& self = Cast<helpWnd>(window);
+    AddMenuHandler("ControlItem", Delegate(&self, &helpWnd::ControlItem_Action));
+}
+
+bool helpWnd::ControlItem_Action() {
+    ::ControlWnd()->Show();
+    return true;
+}
+
+std::shared_ptr<class helpWnd> helpWnd() {
+    auto existing = GetImplicitWindow("helpWnd.helpWnd");
+    if (!existing) {
+        auto window = std::make_shared<class helpWnd>();
+        window->Constructor();
+        existing = window;
+    }
+    return Cast<class helpWnd>(existing);
+}

@@ -1,0 +1,153 @@
+#include <QApplication>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include <algorithm>
+
+#include <string>
+
+#include "calculator/ControlWnd.h"
+#include "framework/Runtime.h"
+#include "framework/StyledText.h"
+#include "framework/TextArea.h"
+#include "resources/HelpText.h"
+#include "shell/MenuBar1.h"
+#include "shell/helpWnd.h"
+#include "tests/shell/ShellTest.h"
+#include "tests/support/GuiTest.h"
+
+using namespace shelltest;
+
+namespace {
+
+constexpr int kTitleLength = 17;  // "Veltranoquisenary"
+
+class HelpWindow : public GuiTest {
+  protected:
+    static QTextEdit* Edit(const class helpWnd& window) {
+        return window.NativeWindow()->findChild<QTextEdit*>("EditField1");
+    }
+
+    // The title bold, everything after it plain, character by character.
+    static void ExpectOnlyTitleBold(class helpWnd& window) {
+        auto styled = window.EditField1()->StyledText();
+        const int characters = Edit(window)->document()->characterCount() - 1;
+        ASSERT_GT(characters, kTitleLength);
+        int boldOutsideTitle = 0;
+        for (int i = 0; i < kTitleLength; ++i) {
+            EXPECT_TRUE(styled->Bold(i)) << "title character " << i;
+        }
+        for (int i = kTitleLength; i < characters; ++i) {
+            boldOutsideTitle += styled->Bold(i) ? 1 : 0;
+        }
+        EXPECT_EQ(boldOutsideTitle, 0);
+    }
+};
+
+TEST_F(HelpWindow, RecordsHaveTheStoredSizes) {
+    EXPECT_EQ(helpWnd::WindowRecord().Count(), 22u);
+    EXPECT_EQ(helpWnd::WindowRecord().Bytes().size(), 371u);
+    EXPECT_EQ(helpWnd::EditField1Record().Count(), 47u);
+    EXPECT_EQ(helpWnd::EditField1Record().Bytes().size(), 699u + HelpText().size());
+}
+
+TEST_F(HelpWindow, ShowsTheStoredTextWithOnlyItsTitleBold) {
+    auto help = helpWnd();
+    ASSERT_TRUE(help->Visible());
+    EXPECT_EQ(help->EditField1()->Text(), HelpText());
+    ASSERT_EQ(HelpText().substr(0, kTitleLength + 1), "Veltranoquisenary\r");
+    EXPECT_FALSE(help->EditField1()->StyledText()->Bold(kTitleLength)) << "the CR ending the title";
+    ExpectOnlyTitleBold(*help);
+}
+
+TEST_F(HelpWindow, EveryCarriageReturnStartsAParagraph) {
+    auto help = helpWnd();
+    const std::string_view text = HelpText();
+    const auto crs = std::count(text.begin(), text.end(), '\r');
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 0);
+    EXPECT_EQ(Edit(*help)->document()->blockCount(), crs + 1);
+}
+
+TEST_F(HelpWindow, OnlyOneExistsAtATime) {
+    auto first = helpWnd();
+    auto second = helpWnd();
+    EXPECT_EQ(first, second);
+    ::ControlWnd()->InvokeMenuHandler("InfoItem");
+    EXPECT_EQ(helpWnd(), first);
+    int helpWindows = 0;
+    for (const auto& window : OpenWindows()) {
+        helpWindows += window->ClassName() == "helpWnd.helpWnd" ? 1 : 0;
+    }
+    EXPECT_EQ(helpWindows, 1);
+}
+
+TEST_F(HelpWindow, KeepsEditsWhileOpenAndComesBackAsStoredAfterClose) {
+    auto calculator = ::ControlWnd();
+    auto first = helpWnd();
+    QTextEdit* edit = Edit(*first);
+    edit->setFocus();
+    edit->moveCursor(QTextCursor::Start);
+    QTest::keyClicks(edit, "edited ");
+    first->EditField1()->StyledText()->Bold(0, kTitleLength, false);
+    ASSERT_EQ(first->EditField1()->Text(), "edited " + std::string(HelpText()));
+
+    ASSERT_TRUE(calculator->InvokeMenuHandler("InfoItem"));
+    EXPECT_EQ(helpWnd()->EditField1()->Text(), "edited " + std::string(HelpText()));
+
+    CloseBox(*first);
+    EXPECT_FALSE(IsQuitting()) << "closing the help window must not quit";
+    EXPECT_TRUE(calculator->Visible());
+
+    ASSERT_TRUE(calculator->InvokeMenuHandler("InfoItem"));
+    auto second = helpWnd();
+    EXPECT_NE(second, first);
+    EXPECT_TRUE(second->Visible());
+    EXPECT_EQ(second->EditField1()->Text(), HelpText());
+    ExpectOnlyTitleBold(*second);
+}
+
+TEST_F(HelpWindow, ControlCommandBringsTheSameCalculatorForward) {
+    auto calculator = ::ControlWnd();
+    auto help = helpWnd();
+    ProcessEvents();
+    ASSERT_EQ(QApplication::activeWindow(), help->NativeWindow());
+
+    EXPECT_TRUE(help->InvokeMenuHandler("ControlItem"));
+    ProcessEvents();
+    EXPECT_EQ(::ControlWnd(), calculator);
+    EXPECT_EQ(QApplication::activeWindow(), calculator->NativeWindow());
+    EXPECT_TRUE(help->Visible()) << "the help window stays open";
+}
+
+TEST_F(HelpWindow, ControlCommandCreatesTheCalculatorWhenNoneExists) {
+    auto help = helpWnd();
+    ASSERT_FALSE(CalculatorExists());
+    EXPECT_TRUE(help->InvokeMenuHandler("ControlItem"));
+    ASSERT_TRUE(CalculatorExists());
+    EXPECT_TRUE(::ControlWnd()->Visible());
+}
+
+TEST_F(HelpWindow, HandlesOnlyTheControlCommand) {
+    auto help = helpWnd();
+    EXPECT_EQ(help->MenuHandlerNames(), std::vector<std::string>{"ControlItem"});
+    EXPECT_FALSE(help->InvokeMenuHandler("InfoItem"));
+}
+
+TEST_F(HelpWindow, RegisteringForAnotherWindowClassFails) {
+    auto help = helpWnd();
+    auto calculator = ::ControlWnd();
+    EXPECT_THROW(help->AddMenuHandlers(*calculator), TypeCastException);
+    EXPECT_EQ(help->MenuHandlerNames(), std::vector<std::string>{"ControlItem"});
+}
+
+TEST_F(HelpWindow, IsAFixedInfoWindowWithTheSharedMenuBar) {
+    auto help = helpWnd();
+    EXPECT_EQ(help->Title(), "Info");
+    EXPECT_EQ(help->ContentWidget()->size(), QSize(550, 500));
+    EXPECT_EQ(help->ContentWidget()->minimumSize(), help->ContentWidget()->maximumSize());
+    EXPECT_FALSE(help->NativeWindow()->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(help->MenuBar(), MenuBar1());
+    EXPECT_FALSE(Edit(*help)->isReadOnly());
+}
+
+}  // namespace
