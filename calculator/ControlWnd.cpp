@@ -130,66 +130,6 @@ std::shared_ptr<TextField> ControlWnd::pFld() const { return ControlByName<TextF
 
 std::shared_ptr<Canvas> ControlWnd::Canvas1() const { return ControlByName<Canvas>("Canvas1"); }
 
-std::shared_ptr<MenuItem> ControlWnd::InfoMenu() const {
-    return MenuItemByName<MenuItem>("InfoMenu");
-}
-
-std::shared_ptr<MenuItem> ControlWnd::InfoItem() const {
-    return MenuItemByName<MenuItem>("InfoItem");
-}
-
-std::shared_ptr<MenuItem> ControlWnd::ControlItem() const {
-    return MenuItemByName<MenuItem>("ControlItem");
-}
-
-std::shared_ptr<MenuItem> ControlWnd::EditMenu() const {
-    return MenuItemByName<MenuItem>("EditMenu");
-}
-
-std::shared_ptr<MenuItem> ControlWnd::EditSelectAll() const {
-    return MenuItemByName<MenuItem>("EditSelectAll");
-}
-
-std::shared_ptr<MenuItem> ControlWnd::UntitledMenu0() const {
-    return MenuItemByName<MenuItem>("UntitledMenu0");
-}
-
-std::shared_ptr<MenuItem> ControlWnd::EditClear() const {
-    return MenuItemByName<MenuItem>("EditClear");
-}
-
-std::shared_ptr<MenuItem> ControlWnd::EditPaste() const {
-    return MenuItemByName<MenuItem>("EditPaste");
-}
-
-std::shared_ptr<MenuItem> ControlWnd::EditCopy() const {
-    return MenuItemByName<MenuItem>("EditCopy");
-}
-
-std::shared_ptr<MenuItem> ControlWnd::EditCut() const {
-    return MenuItemByName<MenuItem>("EditCut");
-}
-
-std::shared_ptr<MenuItem> ControlWnd::UntitledMenu1() const {
-    return MenuItemByName<MenuItem>("UntitledMenu1");
-}
-
-std::shared_ptr<MenuItem> ControlWnd::EditUndo() const {
-    return MenuItemByName<MenuItem>("EditUndo");
-}
-
-std::shared_ptr<MenuItem> ControlWnd::FileMenu() const {
-    return MenuItemByName<MenuItem>("FileMenu");
-}
-
-std::shared_ptr<PrefsMenuItem> ControlWnd::AboutItem() const {
-    return MenuItemByName<PrefsMenuItem>("AboutItem");
-}
-
-std::shared_ptr<QuitMenuItem> ControlWnd::FileQuit() const {
-    return MenuItemByName<QuitMenuItem>("FileQuit");
-}
-
 // The runtime keeps the open window under its class name, so nothing is stored here.
 std::shared_ptr<class ControlWnd> ControlWnd() {
     auto window = GetImplicitWindow("ControlWnd.ControlWnd");

@@ -6,18 +6,16 @@
 
 #include "framework/Canvas.h"
 #include "framework/Label.h"
-#include "framework/MenuItem.h"
-#include "framework/PrefsMenuItem.h"
 #include "framework/PushButton.h"
-#include "framework/QuitMenuItem.h"
 #include "framework/TextField.h"
 #include "framework/Window.h"
+#include "shell/MenuBar1Window.h"
 
 // The calculator window: three input fields (k, n, the determinant), three result
 // fields (H, df, p) that stay hidden until a calculation succeeds, and the buttons
 // "Calculate", "Clear" and "?", which act on mouse-down only. One window exists at a
 // time; it is reached through the accessor ControlWnd() below.
-class ControlWnd : public Window {
+class ControlWnd : public MenuBar1Window {
   public:
     std::string ClassName() const override { return "ControlWnd.ControlWnd"; }
 
@@ -56,23 +54,6 @@ class ControlWnd : public Window {
     virtual bool hFld_KeyDown(TextField& field, const std::string& key);
     virtual bool dfFld_KeyDown(TextField& field, const std::string& key);
     virtual bool pFld_KeyDown(TextField& field, const std::string& key);
-
-    // The entries of the window's menu bar, looked up by name.
-    virtual std::shared_ptr<MenuItem> InfoMenu() const;
-    virtual std::shared_ptr<MenuItem> InfoItem() const;
-    virtual std::shared_ptr<MenuItem> ControlItem() const;
-    virtual std::shared_ptr<MenuItem> EditMenu() const;
-    virtual std::shared_ptr<MenuItem> EditSelectAll() const;
-    virtual std::shared_ptr<MenuItem> UntitledMenu0() const;
-    virtual std::shared_ptr<MenuItem> EditClear() const;
-    virtual std::shared_ptr<MenuItem> EditPaste() const;
-    virtual std::shared_ptr<MenuItem> EditCopy() const;
-    virtual std::shared_ptr<MenuItem> EditCut() const;
-    virtual std::shared_ptr<MenuItem> UntitledMenu1() const;
-    virtual std::shared_ptr<MenuItem> EditUndo() const;
-    virtual std::shared_ptr<MenuItem> FileMenu() const;
-    virtual std::shared_ptr<PrefsMenuItem> AboutItem() const;
-    virtual std::shared_ptr<QuitMenuItem> FileQuit() const;
 
     // Registers the handlers of "FileQuit", "InfoItem" and "AboutItem".
     void AddMenuHandlers(Window& window) override;

@@ -124,38 +124,6 @@ void helpWnd::EditField1_Open(TextArea&) {
     Cast<StyledText>(EditField1()->StyledText())->Bold(0, kTitleLength, true);
 }
 
-std::shared_ptr<MenuItem> helpWnd::InfoMenu() const { return MenuItemByName<MenuItem>("InfoMenu"); }
-std::shared_ptr<MenuItem> helpWnd::InfoItem() const { return MenuItemByName<MenuItem>("InfoItem"); }
-std::shared_ptr<MenuItem> helpWnd::ControlItem() const {
-    return MenuItemByName<MenuItem>("ControlItem");
-}
-std::shared_ptr<MenuItem> helpWnd::EditMenu() const { return MenuItemByName<MenuItem>("EditMenu"); }
-std::shared_ptr<MenuItem> helpWnd::EditSelectAll() const {
-    return MenuItemByName<MenuItem>("EditSelectAll");
-}
-std::shared_ptr<MenuItem> helpWnd::UntitledMenu0() const {
-    return MenuItemByName<MenuItem>("UntitledMenu0");
-}
-std::shared_ptr<MenuItem> helpWnd::EditClear() const {
-    return MenuItemByName<MenuItem>("EditClear");
-}
-std::shared_ptr<MenuItem> helpWnd::EditPaste() const {
-    return MenuItemByName<MenuItem>("EditPaste");
-}
-std::shared_ptr<MenuItem> helpWnd::EditCopy() const { return MenuItemByName<MenuItem>("EditCopy"); }
-std::shared_ptr<MenuItem> helpWnd::EditCut() const { return MenuItemByName<MenuItem>("EditCut"); }
-std::shared_ptr<MenuItem> helpWnd::UntitledMenu1() const {
-    return MenuItemByName<MenuItem>("UntitledMenu1");
-}
-std::shared_ptr<MenuItem> helpWnd::EditUndo() const { return MenuItemByName<MenuItem>("EditUndo"); }
-std::shared_ptr<MenuItem> helpWnd::FileMenu() const { return MenuItemByName<MenuItem>("FileMenu"); }
-std::shared_ptr<PrefsMenuItem> helpWnd::AboutItem() const {
-    return MenuItemByName<PrefsMenuItem>("AboutItem");
-}
-std::shared_ptr<QuitMenuItem> helpWnd::FileQuit() const {
-    return MenuItemByName<QuitMenuItem>("FileQuit");
-}
-
 void helpWnd::AddMenuHandlers(Window& window) {
     auto& self = Cast<helpWnd>(window);
     AddMenuHandler("ControlItem", Delegate(&self, &helpWnd::ControlItem_Action));
