@@ -49,7 +49,14 @@ void RuntimePerformFinalizers() {
     Runtime().qtApplication.reset();
 }
 
-int RuntimeExit() { return Runtime().exitCode; }
+int RuntimeExit() {
+    const auto& runtime = Runtime();
+    if (runtime.quitting) {
+        return runtime.exitCode;
+    }
+    // The loop only ends through Quit; without one the program never got going.
+    return runtime.reportedUnhandled ? 1 : 0;
+}
 
 void RuntimeSetExceptionHelper(ExceptionHelper helper) { Runtime().exceptionHelper = helper; }
 
@@ -125,6 +132,7 @@ void UnhandledException(std::exception_ptr exception) {
     if (!exception) {
         return;
     }
+    Runtime().reportedUnhandled = true;
     const auto description = Describe(exception);
     std::cerr << "Veltranoquisenary: unhandled " << description << std::endl;
     MsgBox("An unexpected error occurred and was not handled:\n" + description + "\n");

@@ -14,7 +14,8 @@ class Application;
 void RuntimeInit();
 void RuntimePerformInitializers();
 void RuntimePerformFinalizers();
-// The exit status: the code given to Quit.
+// The exit status: the code given to Quit; 1 when the program ended without one after
+// an unhandled exception (a start-up that failed).
 int RuntimeExit();
 
 // Initialisers that RuntimePerformInitializers runs, in the order added.

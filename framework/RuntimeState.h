@@ -17,6 +17,7 @@ struct RuntimeState {
     double versionStamp = 0.0;
     std::shared_ptr<Application> application;
     bool quitting = false;
+    bool reportedUnhandled = false;
     int exitCode = 0;
 };
 

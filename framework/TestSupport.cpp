@@ -10,6 +10,7 @@ void ResetRuntimeForTesting() {
     runtime.application.reset();
     runtime.exceptionHelper = nullptr;
     runtime.quitting = false;
+    runtime.reportedUnhandled = false;
     runtime.exitCode = 0;
     SetMsgBoxHandler({});
     SetBeepHandler({});

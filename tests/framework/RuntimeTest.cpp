@@ -37,6 +37,14 @@ TEST_F(RuntimeTest, AnExceptionInAHandlerIsReportedOnceAndTheLoopGoesOn) {
     RuntimeRun();
     EXPECT_TRUE(ran);
     EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(RuntimeExit(), 0) << "the program went on and quit normally";
+}
+
+TEST_F(RuntimeTest, EndingWithoutQuitAfterAReportIsAFailureStatus) {
+    DialogRecorder dialogs;
+    EXPECT_EQ(RuntimeExit(), 0);
+    UnhandledException(std::make_exception_ptr(RuntimeException("start-up failed")));
+    EXPECT_EQ(RuntimeExit(), 1);
 }
 
 TEST_F(RuntimeTest, TwoQuitsEndTheLoopOnceWithTheFirstCode) {

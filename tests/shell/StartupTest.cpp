@@ -169,7 +169,7 @@ TEST_F(Startup, FailedApplicationObjectIsReportedOnceAndNothingElseRuns) {
     EXPECT_FALSE(loopRan_) << "the event loop ran";
     EXPECT_EQ(App(), nullptr) << "the finalisers did not run";
     EXPECT_EQ(status, RuntimeExit());
-    EXPECT_EQ(status, 0);
+    EXPECT_EQ(status, 1) << "a program that could not start must not report success";
 }
 
 TEST_F(Startup, AnExceptionPendingBeforeMainIsReportedAndSkipsStartUp) {
