@@ -320,10 +320,9 @@ void Window::SetProperty(std::string_view name, const PropertyValue& value) {
         if (auto* bar = widget_->menuWidget()) {
             bar->setVisible(menuBarVisible_);
         }
-    } else if (name == "Type") {
-        type_ = integer();
-    } else if (name == "DefaultLocation") {
-        defaultLocation_ = integer();
+    } else if (name == "Type" || name == "DefaultLocation") {
+        // Every window here is an ordinary top-level window, first shown centred on the
+        // screen; the kinds and placements of the first desktop have no match on this one.
     } else if (name == "HasFullScreenButton" || name == "Composite" || name == "MacProcID" ||
                name == "FullScreen" || name == "LiveResize") {
         // This desktop has no full-screen button; drawing and live resizing are Qt's.

@@ -116,7 +116,6 @@ class Window : public PropertyTarget, public std::enable_shared_from_this<Window
     std::vector<std::pair<std::string, std::function<bool()>>> menuHandlers_;
     std::int64_t width_ = 300, height_ = 300;
     std::int64_t minWidth_ = 64, minHeight_ = 64, maxWidth_ = 32000, maxHeight_ = 32000;
-    std::int64_t type_ = 0, defaultLocation_ = 0;
     bool hasClose_ = true, hasMaximize_ = true, hasMinimize_ = true, resizeable_ = true;
     bool visibleOnConstruction_ = true;
     bool menuBarVisible_ = true;
