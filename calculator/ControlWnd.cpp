@@ -5,19 +5,6 @@
 #include "shell/LogoPictures.h"
 #include "shell/MenuBar1.h"
 
-namespace {
-
-// A new control of class T, constructed and registered on the window under its name.
-// The window then holds the only reference: later steps find the control by name.
-template <class T>
-void AddNewControl(class ControlWnd& window, const std::string& name) {
-    auto control = window.New<T>();
-    control->Constructor();
-    window.AddControl(name, control);
-}
-
-}  // namespace
-
 void ControlWnd::Layout() {
     // The menu bar goes in before any stored property is applied.
     MenuBar(::MenuBar1());
@@ -29,65 +16,65 @@ void ControlWnd::CreateControls() { CreateControls0(); }
 // Each control is complete, its record applied and then its handler attached, before
 // the next one is started.
 void ControlWnd::CreateControls0() {
-    AddNewControl<TextField>(*this, "kFld");
+    AddNewControl<TextField>("kFld");
     SetProperties(*ControlByName<TextField>("kFld"), ControlWndRecords::kFld());
     ControlByName<TextField>("kFld")->KeyDown.Attach(Delegate(this, &ControlWnd::kFld_KeyDown));
 
-    AddNewControl<Label>(*this, "RxxText");
+    AddNewControl<Label>("RxxText");
     SetProperties(*ControlByName<Label>("RxxText"), ControlWndRecords::RxxText());
 
-    AddNewControl<PushButton>(*this, "clearBtn");
+    AddNewControl<PushButton>("clearBtn");
     SetProperties(*ControlByName<PushButton>("clearBtn"), ControlWndRecords::clearBtn());
     ControlByName<PushButton>("clearBtn")
         ->MouseDown.Attach(Delegate(this, &ControlWnd::clearBtn_MouseDown));
 
-    AddNewControl<PushButton>(*this, "helpBtn");
+    AddNewControl<PushButton>("helpBtn");
     SetProperties(*ControlByName<PushButton>("helpBtn"), ControlWndRecords::helpBtn());
     ControlByName<PushButton>("helpBtn")->MouseDown.Attach(
         Delegate(this, &ControlWnd::helpBtn_MouseDown));
 
-    AddNewControl<PushButton>(*this, "calcBtn");
+    AddNewControl<PushButton>("calcBtn");
     SetProperties(*ControlByName<PushButton>("calcBtn"), ControlWndRecords::calcBtn());
     ControlByName<PushButton>("calcBtn")->MouseDown.Attach(
         Delegate(this, &ControlWnd::calcBtn_MouseDown));
 
-    AddNewControl<Label>(*this, "RxxText1");
+    AddNewControl<Label>("RxxText1");
     SetProperties(*ControlByName<Label>("RxxText1"), ControlWndRecords::RxxText1());
 
-    AddNewControl<TextField>(*this, "nFld");
+    AddNewControl<TextField>("nFld");
     SetProperties(*ControlByName<TextField>("nFld"), ControlWndRecords::nFld());
     ControlByName<TextField>("nFld")->KeyDown.Attach(Delegate(this, &ControlWnd::nFld_KeyDown));
 
-    AddNewControl<Label>(*this, "RxxText2");
+    AddNewControl<Label>("RxxText2");
     SetProperties(*ControlByName<Label>("RxxText2"), ControlWndRecords::RxxText2());
 
-    AddNewControl<TextField>(*this, "detFld");
+    AddNewControl<TextField>("detFld");
     SetProperties(*ControlByName<TextField>("detFld"), ControlWndRecords::detFld());
     ControlByName<TextField>("detFld")->KeyDown.Attach(Delegate(this, &ControlWnd::detFld_KeyDown));
 
-    AddNewControl<Label>(*this, "hLabel");
+    AddNewControl<Label>("hLabel");
     SetProperties(*ControlByName<Label>("hLabel"), ControlWndRecords::hLabel());
 
-    AddNewControl<TextField>(*this, "hFld");
+    AddNewControl<TextField>("hFld");
     SetProperties(*ControlByName<TextField>("hFld"), ControlWndRecords::hFld());
     ControlByName<TextField>("hFld")->KeyDown.Attach(Delegate(this, &ControlWnd::hFld_KeyDown));
 
-    AddNewControl<Label>(*this, "dfLabel");
+    AddNewControl<Label>("dfLabel");
     SetProperties(*ControlByName<Label>("dfLabel"), ControlWndRecords::dfLabel());
 
-    AddNewControl<TextField>(*this, "dfFld");
+    AddNewControl<TextField>("dfFld");
     SetProperties(*ControlByName<TextField>("dfFld"), ControlWndRecords::dfFld());
     ControlByName<TextField>("dfFld")->KeyDown.Attach(Delegate(this, &ControlWnd::dfFld_KeyDown));
 
-    AddNewControl<Label>(*this, "pLabel");
+    AddNewControl<Label>("pLabel");
     SetProperties(*ControlByName<Label>("pLabel"), ControlWndRecords::pLabel());
 
-    AddNewControl<TextField>(*this, "pFld");
+    AddNewControl<TextField>("pFld");
     SetProperties(*ControlByName<TextField>("pFld"), ControlWndRecords::pFld());
     ControlByName<TextField>("pFld")->KeyDown.Attach(Delegate(this, &ControlWnd::pFld_KeyDown));
 
     // The banner is not in the record; without its picture the area stays empty.
-    AddNewControl<Canvas>(*this, "Canvas1");
+    AddNewControl<Canvas>("Canvas1");
     ControlByName<Canvas>("Canvas1")->Backdrop(Veltr480());
     SetProperties(*ControlByName<Canvas>("Canvas1"), ControlWndRecords::Canvas1());
 }
@@ -132,11 +119,5 @@ std::shared_ptr<Canvas> ControlWnd::Canvas1() const { return ControlByName<Canva
 
 // The runtime keeps the open window under its class name, so nothing is stored here.
 std::shared_ptr<class ControlWnd> ControlWnd() {
-    auto window = GetImplicitWindow("ControlWnd.ControlWnd");
-    if (!window) {
-        auto created = std::make_shared<class ControlWnd>();
-        created->Constructor();
-        window = created;
-    }
-    return Cast<class ControlWnd>(window);
+    return ImplicitInstance<class ControlWnd>("ControlWnd.ControlWnd");
 }

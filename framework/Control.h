@@ -43,5 +43,5 @@ class Control : public PropertyTarget, public std::enable_shared_from_this<Contr
 
     std::weak_ptr<Window> owner_;
     std::string name_;
-    std::int64_t index_ = -2147483648LL;
+    std::int64_t index_ = kNoControlArray;
 };

@@ -198,14 +198,47 @@ ValueForm FormOf(std::string_view name) {
 
 PropertyRecord::PropertyRecord(std::initializer_list<PropertyEntry> entries) {
     for (const auto& entry : entries) {
-        if (static_cast<std::size_t>(FormOf(entry.name)) != entry.value.index()) {
-            throw RuntimeException("Property " + entry.name + " given a value of the wrong form");
-        }
-        bytes_ += entry.name;
-        bytes_ += ' ';
-        AppendValue(bytes_, entry.value);
-        ++count_;
+        Append(entry);
     }
+}
+
+PropertyRecord::PropertyRecord(const std::vector<PropertyEntry>& head,
+                               std::initializer_list<PropertyEntry> rest) {
+    for (const auto& entry : head) {
+        Append(entry);
+    }
+    for (const auto& entry : rest) {
+        Append(entry);
+    }
+}
+
+void PropertyRecord::Append(const PropertyEntry& entry) {
+    if (static_cast<std::size_t>(FormOf(entry.name)) != entry.value.index()) {
+        throw RuntimeException("Property " + entry.name + " given a value of the wrong form");
+    }
+    bytes_ += entry.name;
+    bytes_ += ' ';
+    AppendValue(bytes_, entry.value);
+    ++count_;
+}
+
+std::vector<PropertyEntry> ControlRecordHead(const ControlPlacement& placement) {
+    return {
+        Text("Name", placement.name),
+        Int("Index", kNoControlArray),
+        Int("Left", placement.left),
+        Int("Top", placement.top),
+        Int("Width", placement.width),
+        Int("Height", placement.height),
+        Bool("LockLeft", placement.lockedTopLeft),
+        Bool("LockTop", placement.lockedTopLeft),
+        Bool("LockRight", false),
+        Bool("LockBottom", false),
+        Int("TabIndex", placement.tabIndex),
+        Int("TabPanelIndex", 0),
+        Bool("TabStop", placement.tabStop),
+        Bool("AllowAutoDeactivate", true),
+    };
 }
 
 std::vector<PropertyEntry> PropertyRecord::Decode(std::string_view bytes) {

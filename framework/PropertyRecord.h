@@ -53,6 +53,9 @@ class PropertyRecord {
   public:
     // Raises RuntimeException when an entry's value is not of its name's form.
     PropertyRecord(std::initializer_list<PropertyEntry> entries);
+    // A control's record: the entries every control record opens with, then its kind's.
+    PropertyRecord(const std::vector<PropertyEntry>& head,
+                   std::initializer_list<PropertyEntry> rest);
 
     const std::string& Bytes() const { return bytes_; }
     std::size_t Count() const { return count_; }
@@ -62,9 +65,27 @@ class PropertyRecord {
     static std::vector<PropertyEntry> Decode(std::string_view bytes);
 
   private:
+    void Append(const PropertyEntry& entry);
+
     std::string bytes_;
     std::size_t count_ = 0;
 };
+
+// The lowest 32-bit integer as a control's Index: the control is no member of a
+// control array and is found by its name alone.
+inline constexpr std::int64_t kNoControlArray = -2147483648LL;
+
+// Where a control sits and how the keyboard reaches it.
+struct ControlPlacement {
+    std::string name;
+    std::int64_t left = 0, top = 0, width = 0, height = 0;
+    std::int64_t tabIndex = 0;
+    bool tabStop = false;
+    bool lockedTopLeft = false;  // LockLeft and LockTop; no control locks right or bottom
+};
+
+// The fourteen entries that open every control's record, in their stored order.
+std::vector<PropertyEntry> ControlRecordHead(const ControlPlacement& placement);
 
 // Anything a record can be applied to: a window or a control.
 class PropertyTarget {

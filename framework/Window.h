@@ -61,6 +61,14 @@ class Window : public PropertyTarget, public std::enable_shared_from_this<Window
         CheckUIThread();
         return std::make_shared<T>(*this);
     }
+    // A new control of class T, constructed and registered under the name. The window
+    // then holds the only reference: later steps find the control by its name.
+    template <class T>
+    void AddNewControl(const std::string& name) {
+        auto control = New<T>();
+        control->Constructor();
+        AddControl(name, control);
+    }
     // Registers the control under the name; the window keeps it.
     void AddControl(const std::string& name, std::shared_ptr<Control> control);
     // The control registered under the name, or none.
@@ -128,6 +136,20 @@ class Window : public PropertyTarget, public std::enable_shared_from_this<Window
 std::shared_ptr<Window> GetImplicitWindow(std::string_view className);
 // Every open window, shown or hidden.
 std::vector<std::shared_ptr<Window>> OpenWindows();
+
+// The single instance of window class W, kept under its class name: the open one, or
+// a new one constructed now. The caller's reference is its own; the runtime keeps the
+// window until it is closed.
+template <class W>
+std::shared_ptr<W> ImplicitInstance(std::string_view className) {
+    auto window = GetImplicitWindow(className);
+    if (!window) {
+        auto created = std::make_shared<W>();
+        created->Constructor();
+        window = created;
+    }
+    return Cast<W>(window);
+}
 
 template <class T>
 std::shared_ptr<T> Window::MenuItemByName(std::string_view name) const {

@@ -45,39 +45,27 @@ const PropertyRecord& AboutWnd::WindowRecord() {
 
 const PropertyRecord& AboutWnd::StaticText2Record() {
     static const PropertyRecord record{
-        Text("Name", "StaticText2"),
-        Int("Index", -2147483648LL),
-        Int("Left", 136),
-        Int("Top", 215),
-        Int("Width", 229),
-        Int("Height", 15),
-        Bool("LockLeft", false),
-        Bool("LockTop", false),
-        Bool("LockRight", false),
-        Bool("LockBottom", false),
-        Int("TabIndex", 3),
-        Int("TabPanelIndex", 0),
-        Bool("TabStop", false),
-        Bool("AllowAutoDeactivate", true),
-        Bool("Enabled", true),
-        Text("Tooltip", ""),
-        Bool("Multiline", true),
-        Bool("Selectable", false),
-        Int("TextAlignment", 2),
-        Colour("TextColor", kBlack),
-        Bool("Transparent", false),
-        Text("Text", kNotice),
-        Bool("Visible", true),
-        Bool("Bold", false),
-        Bool("Italic", false),
-        Text("FontName", "System"),
-        Bool("Underline", false),
-        Single("FontSize", 9.0f),
-        Byte("FontUnit", 0),
-        Text("DataSource", ""),
-        Text("DataField", ""),
-        Text("InitialParent", ""),
-    };
+        ControlRecordHead({"StaticText2", 136, 215, 229, 15, 3, false}),
+        {
+            Bool("Enabled", true),
+            Text("Tooltip", ""),
+            Bool("Multiline", true),
+            Bool("Selectable", false),
+            Int("TextAlignment", 2),
+            Colour("TextColor", kBlack),
+            Bool("Transparent", false),
+            Text("Text", kNotice),
+            Bool("Visible", true),
+            Bool("Bold", false),
+            Bool("Italic", false),
+            Text("FontName", "System"),
+            Bool("Underline", false),
+            Single("FontSize", 9.0f),
+            Byte("FontUnit", 0),
+            Text("DataSource", ""),
+            Text("DataField", ""),
+            Text("InitialParent", ""),
+        }};
     return record;
 }
 
@@ -92,29 +80,17 @@ const PropertyRecord& AboutWnd::Timer1Record() {
 
 const PropertyRecord& AboutWnd::Canvas1Record() {
     static const PropertyRecord record{
-        Text("Name", "Canvas1"),
-        Int("Index", -2147483648LL),
-        Int("Left", 49),
-        Int("Top", 60),
-        Int("Width", 402),
-        Int("Height", 69),
-        Bool("LockLeft", true),
-        Bool("LockTop", true),
-        Bool("LockRight", false),
-        Bool("LockBottom", false),
-        Int("TabIndex", 4),
-        Int("TabPanelIndex", 0),
-        Bool("TabStop", true),
-        Bool("AllowAutoDeactivate", true),
-        Bool("Enabled", true),
-        Text("Tooltip", ""),
-        Bool("AllowFocusRing", true),
-        Bool("Visible", true),
-        Bool("AllowFocus", false),
-        Bool("AllowTabs", false),
-        Bool("Transparent", true),
-        Text("InitialParent", ""),
-    };
+        ControlRecordHead({"Canvas1", 49, 60, 402, 69, 4, true, true}),
+        {
+            Bool("Enabled", true),
+            Text("Tooltip", ""),
+            Bool("AllowFocusRing", true),
+            Bool("Visible", true),
+            Bool("AllowFocus", false),
+            Bool("AllowTabs", false),
+            Bool("Transparent", true),
+            Text("InitialParent", ""),
+        }};
     return record;
 }
 
@@ -123,26 +99,16 @@ void AboutWnd::Layout() { SetProperties(*this, WindowRecord()); }
 void AboutWnd::CreateControls() { CreateControls0(); }
 
 void AboutWnd::CreateControls0() {
-    {
-        auto label = New<Label>();
-        label->Constructor();
-        AddControl("StaticText2", label);
-        SetProperties(*ControlByName<Label>("StaticText2"), StaticText2Record());
-    }
-    {
-        auto timer = New<_wrapper_Timer1>();
-        timer->Constructor();
-        AddControl("Timer1", timer);
-        SetProperties(*ControlByName<Timer>("Timer1"), Timer1Record());
-        ControlByName<Timer>("Timer1")->Action.Attach(Delegate(this, &AboutWnd::Timer1_Action));
-    }
-    {
-        auto canvas = New<Canvas>();
-        canvas->Constructor();
-        AddControl("Canvas1", canvas);
-        ControlByName<Canvas>("Canvas1")->Backdrop(Veltr400());
-        SetProperties(*ControlByName<Canvas>("Canvas1"), Canvas1Record());
-    }
+    AddNewControl<Label>("StaticText2");
+    SetProperties(*ControlByName<Label>("StaticText2"), StaticText2Record());
+
+    AddNewControl<_wrapper_Timer1>("Timer1");
+    SetProperties(*ControlByName<Timer>("Timer1"), Timer1Record());
+    ControlByName<Timer>("Timer1")->Action.Attach(Delegate(this, &AboutWnd::Timer1_Action));
+
+    AddNewControl<Canvas>("Canvas1");
+    ControlByName<Canvas>("Canvas1")->Backdrop(Veltr400());
+    SetProperties(*ControlByName<Canvas>("Canvas1"), Canvas1Record());
 }
 
 std::shared_ptr<Label> AboutWnd::StaticText2() const { return ControlByName<Label>("StaticText2"); }
@@ -170,11 +136,5 @@ bool AboutWnd::Event_KeyDown(const std::string&) {
 }
 
 std::shared_ptr<class AboutWnd> AboutWnd() {
-    auto existing = GetImplicitWindow("AboutWnd.AboutWnd");
-    if (!existing) {
-        auto window = std::make_shared<class AboutWnd>();
-        window->Constructor();
-        existing = window;
-    }
-    return Cast<class AboutWnd>(existing);
+    return ImplicitInstance<class AboutWnd>("AboutWnd.AboutWnd");
 }

@@ -48,55 +48,42 @@ const PropertyRecord& helpWnd::WindowRecord() {
 }
 
 const PropertyRecord& helpWnd::EditField1Record() {
-    static const PropertyRecord record{
-        Text("Name", "EditField1"),
-        Int("Index", -2147483648LL),
-        Int("Left", -1),
-        Int("Top", -1),
-        Int("Width", 551),
-        Int("Height", 498),
-        Bool("LockLeft", false),
-        Bool("LockTop", false),
-        Bool("LockRight", false),
-        Bool("LockBottom", false),
-        Int("TabIndex", 0),
-        Int("TabPanelIndex", 0),
-        Bool("TabStop", true),
-        Bool("AllowAutoDeactivate", true),
-        Colour("BackgroundColor", kWhite),
-        Bool("HasBorder", true),
-        Bool("Enabled", true),
-        Text("Format", ""),
-        Text("Tooltip", ""),
-        Bool("HideSelection", true),
-        Double("LineHeight", 0.0),
-        Double("LineSpacing", 1.0),
-        Bool("Multiline", true),
-        Bool("HasHorizontalScrollbar", true),
-        Bool("HasVerticalScrollbar", true),
-        Bool("AllowStyledText", true),
-        Colour("TextColor", kBlack),
-        Bool("Transparent", true),
-        Bool("AllowFocusRing", true),
-        Bool("Visible", true),
-        Bool("Bold", false),
-        Bool("Italic", false),
-        Text("FontName", "System"),
-        Single("FontSize", 12.0f),
-        Byte("FontUnit", 0),
-        Bool("Underline", false),
-        Text("Text", std::string(HelpText())),
-        Bool("AllowTabs", false),
-        Int("TextAlignment", 0),
-        Bool("AllowSpellChecking", false),
-        Int("MaximumCharactersAllowed", 0),
-        Text("ValidationMask", ""),
-        Bool("ReadOnly", false),
-        Int("UnicodeMode", 0),
-        Text("DataSource", ""),
-        Text("DataField", ""),
-        Text("InitialParent", ""),
-    };
+    static const PropertyRecord record{ControlRecordHead({"EditField1", -1, -1, 551, 498, 0, true}),
+                                       {
+                                           Colour("BackgroundColor", kWhite),
+                                           Bool("HasBorder", true),
+                                           Bool("Enabled", true),
+                                           Text("Format", ""),
+                                           Text("Tooltip", ""),
+                                           Bool("HideSelection", true),
+                                           Double("LineHeight", 0.0),
+                                           Double("LineSpacing", 1.0),
+                                           Bool("Multiline", true),
+                                           Bool("HasHorizontalScrollbar", true),
+                                           Bool("HasVerticalScrollbar", true),
+                                           Bool("AllowStyledText", true),
+                                           Colour("TextColor", kBlack),
+                                           Bool("Transparent", true),
+                                           Bool("AllowFocusRing", true),
+                                           Bool("Visible", true),
+                                           Bool("Bold", false),
+                                           Bool("Italic", false),
+                                           Text("FontName", "System"),
+                                           Single("FontSize", 12.0f),
+                                           Byte("FontUnit", 0),
+                                           Bool("Underline", false),
+                                           Text("Text", std::string(HelpText())),
+                                           Bool("AllowTabs", false),
+                                           Int("TextAlignment", 0),
+                                           Bool("AllowSpellChecking", false),
+                                           Int("MaximumCharactersAllowed", 0),
+                                           Text("ValidationMask", ""),
+                                           Bool("ReadOnly", false),
+                                           Int("UnicodeMode", 0),
+                                           Text("DataSource", ""),
+                                           Text("DataField", ""),
+                                           Text("InitialParent", ""),
+                                       }};
     return record;
 }
 
@@ -108,10 +95,7 @@ void helpWnd::Layout() {
 void helpWnd::CreateControls() { CreateControls0(); }
 
 void helpWnd::CreateControls0() {
-    auto area = New<TextArea>();
-    area->Constructor();
-    AddControl("EditField1", area);
-    area.reset();
+    AddNewControl<TextArea>("EditField1");
     SetProperties(*ControlByName<TextArea>("EditField1"), EditField1Record());
     ControlByName<TextArea>("EditField1")->Open.Attach(Delegate(this, &helpWnd::EditField1_Open));
 }
@@ -135,11 +119,5 @@ bool helpWnd::ControlItem_Action() {
 }
 
 std::shared_ptr<class helpWnd> helpWnd() {
-    auto existing = GetImplicitWindow("helpWnd.helpWnd");
-    if (!existing) {
-        auto window = std::make_shared<class helpWnd>();
-        window->Constructor();
-        existing = window;
-    }
-    return Cast<class helpWnd>(existing);
+    return ImplicitInstance<class helpWnd>("helpWnd.helpWnd");
 }
