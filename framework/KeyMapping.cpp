@@ -11,7 +11,9 @@ std::string Code(std::int64_t code) { return std::string(1, static_cast<char>(co
 }  // namespace
 
 std::optional<std::string> KeyTextFor(const QKeyEvent& event) {
-    if (event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) {
+    // Ctrl is the command modifier. Super (Meta) and Alt are not: their keys still
+    // type, so they must reach the filters like any other key.
+    if (event.modifiers() & Qt::ControlModifier) {
         return std::nullopt;
     }
     switch (event.key()) {

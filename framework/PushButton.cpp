@@ -1,12 +1,45 @@
 #include "framework/PushButton.h"
 
+#include <QApplication>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
+#include <QWindow>
 
 #include "framework/Runtime.h"
 #include "framework/TextStyle.h"
 
 namespace {
+
+// Notes, while a MouseDown handler runs, whether the press it answers is over: a modal
+// window blocked the button's window (it takes the release), or the release came.
+class PressWatch : public QObject {
+  public:
+    explicit PressWatch(QWidget& button) : window_(button.window()) {
+        qApp->installEventFilter(this);
+    }
+    ~PressWatch() override { qApp->removeEventFilter(this); }
+    PressWatch(const PressWatch&) = delete;
+    PressWatch& operator=(const PressWatch&) = delete;
+
+    bool PressIsOver() const { return over_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WindowBlocked && window_ &&
+            (watched == window_ || watched == static_cast<QObject*>(window_->windowHandle()))) {
+            over_ = true;
+        } else if (event->type() == QEvent::MouseButtonRelease &&
+                   static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            over_ = true;
+        }
+        return false;
+    }
+
+  private:
+    QPointer<QWidget> window_;
+    bool over_ = false;
+};
 
 // Raises MouseDown on the press itself, before the button's own handling.
 class PressButton : public QPushButton {
@@ -18,8 +51,16 @@ class PressButton : public QPushButton {
         if (event->button() == Qt::LeftButton) {
             const auto position = event->position().toPoint();
             bool consumed = false;
-            CallSystemCode([&] { consumed = button_.RaiseMouseDown(position.x(), position.y()); });
-            if (consumed) {
+            bool pressIsOver = false;
+            {
+                PressWatch watch(*this);
+                CallSystemCode(
+                    [&] { consumed = button_.RaiseMouseDown(position.x(), position.y()); });
+                pressIsOver = watch.PressIsOver();
+            }
+            // Once the press is over no release will come to the button, which would
+            // then stay drawn pressed.
+            if (consumed || pressIsOver) {
                 event->accept();
                 return;
             }

@@ -17,7 +17,8 @@ class PushButton : public RectControl {
     std::string Caption() const;
 
     // The press, at x and y within the button. True consumes it; false lets the
-    // button go on with its own handling (drawing itself pressed).
+    // button go on with its own handling (drawing itself pressed), as long as the
+    // mouse button is still held: not after the handler ran a modal window.
     EventSlot<bool(PushButton&, std::int64_t, std::int64_t)> MouseDown;
 
     bool RaiseMouseDown(std::int64_t x, std::int64_t y);

@@ -1,6 +1,7 @@
 #include "framework/TextField.h"
 
 #include <QEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QValidator>
@@ -12,28 +13,87 @@
 
 namespace {
 
-// Hands every key press to the field's KeyDown handler before Qt acts on it, Tab
-// included (Qt would otherwise move the focus before the handler saw the key).
+// Hands every character that typing would insert, and every editing key, to the
+// field's KeyDown handler before Qt acts on it, whatever route it takes: a key press
+// (Tab included, which Qt would otherwise use to move the focus before the handler
+// saw it) or text that an input method commits, as a dead key or a compose sequence
+// does. Pasting is not typing and is not filtered.
 class FilteredLineEdit : public QLineEdit {
   public:
     explicit FilteredLineEdit(TextField& field) : field_(field) {}
 
   protected:
     bool event(QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            if (auto key = KeyTextFor(*static_cast<QKeyEvent*>(event))) {
-                bool consumed = false;
-                CallSystemCode([&] { consumed = field_.RaiseKeyDown(*key); });
-                if (consumed) {
-                    event->accept();
-                    return true;
-                }
-            }
+        if (event->type() != QEvent::KeyPress) {
+            return QLineEdit::event(event);
         }
-        return QLineEdit::event(event);
+        auto& key = *static_cast<QKeyEvent*>(event);
+        if (key.modifiers() & Qt::ControlModifier) {
+            // A command, never typing: Qt would still insert the text of, say, Ctrl+Alt+x.
+            return ForwardWithText(key, QString());
+        }
+        const auto keyText = KeyTextFor(key);
+        if (!keyText) {
+            return QLineEdit::event(event);
+        }
+        if (*keyText != key.text().toStdString()) {
+            // An editing or navigation key, delivered as its code.
+            if (Raise(*keyText)) {
+                event->accept();
+                return true;
+            }
+            return QLineEdit::event(event);
+        }
+        // Typed text; should one key bring several characters, each is judged alone.
+        const auto accepted = AcceptedCharacters(key.text());
+        if (accepted.isEmpty()) {
+            event->accept();
+            return true;
+        }
+        return accepted == key.text() ? QLineEdit::event(event) : ForwardWithText(key, accepted);
+    }
+
+    void inputMethodEvent(QInputMethodEvent* event) override {
+        if (event->commitString().isEmpty()) {
+            QLineEdit::inputMethodEvent(event);
+            return;
+        }
+        // The preedit text is only shown while composing; the committed text is what
+        // would be typed into the field.
+        QInputMethodEvent filtered(event->preeditString(), event->attributes());
+        filtered.setCommitString(AcceptedCharacters(event->commitString()),
+                                 event->replacementStart(), event->replacementLength());
+        QLineEdit::inputMethodEvent(&filtered);
+        event->setAccepted(filtered.isAccepted());
     }
 
   private:
+    bool Raise(const std::string& key) {
+        bool consumed = false;
+        CallSystemCode([&] { consumed = field_.RaiseKeyDown(key); });
+        return consumed;
+    }
+
+    QString AcceptedCharacters(const QString& text) {
+        QString accepted;
+        for (const char32_t character : text.toUcs4()) {
+            const auto one = QString::fromUcs4(&character, 1);
+            if (!Raise(one.toStdString())) {
+                accepted += one;
+            }
+        }
+        return accepted;
+    }
+
+    bool ForwardWithText(QKeyEvent& key, const QString& text) {
+        QKeyEvent copy(key.type(), key.key(), key.modifiers(), key.nativeScanCode(),
+                       key.nativeVirtualKey(), key.nativeModifiers(), text, key.isAutoRepeat(),
+                       static_cast<quint16>(key.count()), key.device());
+        const bool result = QLineEdit::event(&copy);
+        key.setAccepted(copy.isAccepted());
+        return result;
+    }
+
     TextField& field_;
 };
 

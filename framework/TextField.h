@@ -21,8 +21,10 @@ class TextField : public RectControl {
     std::int64_t MaximumCharactersAllowed() const { return maximumCharacters_; }
 
     // Every key typed while the field has the focus, before it takes effect, as the
-    // text of one character (see framework/Keys.h). True consumes the key: it then
-    // has no effect at all. Key combinations with Ctrl are never delivered.
+    // text of one character (see framework/Keys.h); so is each character that an input
+    // method commits (a dead key, a compose sequence). True consumes the key: it then
+    // has no effect at all. Key combinations with Ctrl are commands: they are never
+    // delivered and never type. Pasted text is not delivered.
     EventSlot<bool(TextField&, const std::string&)> KeyDown;
 
     // Called by the field's widget.

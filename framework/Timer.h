@@ -9,7 +9,8 @@ class QTimer;
 
 // A timer that belongs to a window: it runs while the window is hidden and dies
 // with it. RunMode 0 is off, 1 fires once, 2 fires every Period milliseconds.
-// Changing RunMode, Period or Enabled arms it afresh.
+// Changing RunMode, Period or Enabled arms it afresh. It never fires before its
+// period has passed.
 class Timer : public Control {
   public:
     explicit Timer(Window& owner);

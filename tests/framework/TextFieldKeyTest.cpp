@@ -1,7 +1,9 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QtTest/QTest>
+#include <functional>
 #include <optional>
 
 #include "framework/Keys.h"
@@ -85,6 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"Slash", Qt::Key_Slash, {}, '/'},
                     KeyCase{"Minus", Qt::Key_Minus, {}, '-'},
                     KeyCase{"Space", Qt::Key_Space, {}, ' '}, KeyCase{"Letter", Qt::Key_E, {}, 'e'},
+                    KeyCase{"SuperCombination", Qt::Key_X, Qt::MetaModifier, 'x'},
                     KeyCase{"CtrlCombination", Qt::Key_C, Qt::ControlModifier, std::nullopt},
                     KeyCase{"ShiftAlone", Qt::Key_Shift, Qt::ShiftModifier, std::nullopt}),
     [](const auto& info) { return std::string(info.param.label); });
@@ -100,6 +103,60 @@ TEST_F(TextFieldTest, CharactersBeyondAsciiArriveAsTheirUtf8Text) {
     ASSERT_EQ(keys_.size(), 1u);
     EXPECT_EQ(keys_[0], "\xc3\xa9");
 }
+
+// Text reaches a field by more routes than a plain key press; whichever it takes,
+// each character passes KeyDown first and only what it lets through is inserted.
+struct TypingRoute {
+    const char* label;
+    std::function<void(QLineEdit&)> type;
+    std::string text;               // what the field then holds
+    std::vector<std::string> keys;  // what KeyDown saw
+};
+void PrintTo(const TypingRoute& c, std::ostream* os) { *os << c.label; }
+
+void Commit(QLineEdit& edit, const QString& text) {
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(&edit, &event);
+}
+
+class TypingRoutes : public TextFieldTest, public testing::WithParamInterface<TypingRoute> {};
+
+TEST_P(TypingRoutes, InsertOnlyWhatKeyDownLetsThrough) {
+    consume_ = [](const std::string& key) {
+        return key.size() != 1 || key[0] < '0' || key[0] > '9';
+    };
+    GetParam().type(*edit_);
+    EXPECT_EQ(edit_->text().toStdString(), GetParam().text);
+    EXPECT_EQ(keys_, GetParam().keys);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TypingRoutes,
+    testing::Values(TypingRoute{"KeyWithSuperHeld",
+                                [](QLineEdit& e) {
+                                    QTest::sendKeyEvent(QTest::Click, &e, Qt::Key_X,
+                                                        QStringLiteral("x"), Qt::MetaModifier);
+                                },
+                                "",
+                                {"x"}},
+                    TypingRoute{"KeyWithCtrlAndAltHeldTypesNothing",
+                                [](QLineEdit& e) {
+                                    QTest::sendKeyEvent(QTest::Click, &e, Qt::Key_X,
+                                                        QStringLiteral("x"),
+                                                        Qt::ControlModifier | Qt::AltModifier);
+                                },
+                                "",
+                                {}},
+                    TypingRoute{"DeadKeyCommit",
+                                [](QLineEdit& e) { Commit(e, QStringLiteral("\u00e9")); },
+                                "",
+                                {"\xc3\xa9"}},
+                    TypingRoute{"CommitOfSeveralCharacters",
+                                [](QLineEdit& e) { Commit(e, QStringLiteral("1\u20132")); },
+                                "12",
+                                {"1", "\xe2\x80\x93", "2"}}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(TextFieldTest, AnAcceptedKeyTakesEffect) {
     QTest::keyClicks(edit_, "12");

@@ -2,11 +2,16 @@
 
 #include <QCoreApplication>
 #include <QtTest/QTest>
+#include <chrono>
+#include <thread>
 
 #include "tests/framework/TestWindow.h"
 #include "tests/support/GuiTest.h"
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
 
 class TimerTest : public GuiTest {
   protected:
@@ -18,7 +23,10 @@ class TimerTest : public GuiTest {
                 self.AddControl("Timer1", timer);
                 SetProperties(*timer, PropertyRecord{Int("RunMode", 1), Int("Period", period),
                                                      Bool("Enabled", true)});
-                timer->Action.Attach([this](Timer&) { ++fired_; });
+                timer->Action.Attach([this](Timer&) {
+                    ++fired_;
+                    firedAt_ = Clock::now();
+                });
             };
         });
         return window_->ControlByName<Timer>("Timer1");
@@ -26,6 +34,7 @@ class TimerTest : public GuiTest {
 
     std::shared_ptr<TestWindow> window_;
     int fired_ = 0;
+    Clock::time_point firedAt_;
 };
 
 TEST_F(TimerTest, AOneShotTimerFiresOnceThroughTheEventLoop) {
@@ -46,6 +55,26 @@ TEST_F(TimerTest, AShortPeriodReallyElapses) {
     EXPECT_TRUE(QTest::qWaitFor([this] { return fired_ == 1; }, 2000));
     QTest::qWait(60);
     EXPECT_EQ(fired_, 1);
+}
+
+// A timer that Qt may coalesce is pulled towards a whole second of the monotonic clock,
+// by up to 5% of its period: armed a little after one, it would fire that much early.
+TEST_F(TimerTest, NeverFiresBeforeItsPeriodHasPassed) {
+    const auto phase = [] {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   Clock::now().time_since_epoch())
+                   .count() %
+               1000;
+    };
+    for (auto ms = phase(); ms < 25 || ms >= 45; ms = phase()) {
+        std::this_thread::sleep_for(1ms);
+    }
+    const auto armedAt = Clock::now();
+    MakeTimer(1000);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return fired_ == 1; }, 3000));
+    EXPECT_GE(firedAt_ - armedAt, 1000ms)
+        << std::chrono::duration_cast<std::chrono::milliseconds>(firedAt_ - armedAt).count()
+        << " ms";
 }
 
 TEST_F(TimerTest, KeepsRunningWhileItsWindowIsHidden) {
