@@ -12,8 +12,11 @@
 #include "framework/UiThread.h"
 
 RuntimeState& Runtime() {
-    static RuntimeState state;
-    return state;
+    // Never destroyed: Qt may end the process with exit() (it does when the display goes
+    // away), and static destructors then run after Qt's own; destroying the application
+    // or a widget there would crash. A normal end tears Qt down in the finalisers.
+    static auto* state = new RuntimeState;
+    return *state;
 }
 
 void RuntimeInit() {

@@ -19,9 +19,11 @@
 namespace {
 
 // Every constructed window that has not been closed, in the order of construction.
+// Never destroyed, like the runtime's state: an exit() with windows open must not
+// end them after Qt is gone.
 std::vector<std::shared_ptr<Window>>& OpenWindowList() {
-    static std::vector<std::shared_ptr<Window>> windows;
-    return windows;
+    static auto* windows = new std::vector<std::shared_ptr<Window>>;
+    return *windows;
 }
 
 int Clamp(std::int64_t value) {

@@ -14,12 +14,14 @@ std::shared_ptr<Picture> Kept(std::shared_ptr<Picture>& pic, std::string_view fi
 
 }  // namespace
 
+// The caches are never destroyed: a picture holds a Qt image, which must not be
+// released after Qt has gone when the process ends through exit().
 std::shared_ptr<Picture> Veltr480() {
-    static std::shared_ptr<Picture> pic;
-    return Kept(pic, "Veltr480.png");
+    static auto* pic = new std::shared_ptr<Picture>;
+    return Kept(*pic, "Veltr480.png");
 }
 
 std::shared_ptr<Picture> Veltr400() {
-    static std::shared_ptr<Picture> pic;
-    return Kept(pic, "Veltr400.png");
+    static auto* pic = new std::shared_ptr<Picture>;
+    return Kept(*pic, "Veltr400.png");
 }

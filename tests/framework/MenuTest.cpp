@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTimer>
 #include <QtTest/QTest>
 
@@ -146,6 +147,50 @@ TEST_F(MenuTest, EditDefaultsActOnTheFocusedField) {
         ->aboutToShow();
     ActionFor(*window, "&Copy")->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), "123");
+}
+
+// Counts every look at its contents, as a clipboard owned by another program would
+// answer them: slowly, or never when that program has stopped.
+class WatchedClipboardData : public QMimeData {
+  public:
+    explicit WatchedClipboardData(std::shared_ptr<int> reads) : reads_(std::move(reads)) {
+        setText("5");
+    }
+
+  protected:
+    QStringList formats() const override {
+        ++*reads_;
+        return QMimeData::formats();
+    }
+    QVariant retrieveData(const QString& mimeType, QMetaType type) const override {
+        ++*reads_;
+        return QMimeData::retrieveData(mimeType, type);
+    }
+
+  private:
+    std::shared_ptr<int> reads_;
+};
+
+TEST_F(MenuTest, PasteIsOfferedWithoutReadingTheClipboardAndStillPastes) {
+    bar_->Child("EditMenu")->AddMenu(Entry("EditPaste", "&Paste", "Cmd+V"));
+    auto window = MakeWindowWithBar();
+    auto* edit = window->NativeWindow()->findChild<QLineEdit*>("field");
+    auto reads = std::make_shared<int>(0);
+    QApplication::clipboard()->setMimeData(new WatchedClipboardData(reads));
+    QApplication::setActiveWindow(window->NativeWindow());
+    edit->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), edit);
+    static_cast<QMainWindow*>(window->NativeWindow())
+        ->menuBar()
+        ->actions()[1]
+        ->menu()
+        ->aboutToShow();
+    EXPECT_EQ(*reads, 0) << "a focus change or an opening menu read the clipboard";
+    auto* paste = ActionFor(*window, "&Paste");
+    EXPECT_TRUE(paste->isEnabled());
+    paste->trigger();
+    EXPECT_EQ(edit->text(), "5");
+    QApplication::clipboard()->clear();
 }
 
 TEST_F(MenuTest, AnUnhandledHandlerFallsBackToTheDefault) {

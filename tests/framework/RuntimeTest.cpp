@@ -1,7 +1,9 @@
 #include "framework/Runtime.h"
 
+#include <QApplication>
 #include <QTimer>
 #include <QtTest/QTest>
+#include <cstdlib>
 
 #include "framework/RuntimeException.h"
 #include "framework/TextField.h"
@@ -45,6 +47,25 @@ TEST_F(RuntimeTest, EndingWithoutQuitAfterAReportIsAFailureStatus) {
     EXPECT_EQ(RuntimeExit(), 0);
     UnhandledException(std::make_exception_ptr(RuntimeException("start-up failed")));
     EXPECT_EQ(RuntimeExit(), 1);
+}
+
+// Qt ends the process itself, with exit(1), when its display goes away: the windows
+// are still open then, and the process's static objects go after Qt's own.
+TEST_F(RuntimeTest, AnExitWithWindowsOpenEndsWithThatStatus) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            auto window = MakeTestWindow([](TestWindow& w) {
+                w.onCreateControls = [](TestWindow& self) {
+                    self.AddNewControl<TextField>("field");
+                };
+            });
+            QApplication::setActiveWindow(window->NativeWindow());
+            window->ControlByName<TextField>("field")->SetFocus();
+            if (!QTest::qWaitForWindowExposed(window->NativeWindow())) std::_Exit(2);
+            std::exit(1);
+        },
+        testing::ExitedWithCode(1), "");
 }
 
 TEST_F(RuntimeTest, TwoQuitsEndTheLoopOnceWithTheFirstCode) {
