@@ -16,67 +16,35 @@ void ControlWnd::CreateControls() { CreateControls0(); }
 // Each control is complete, its record applied and then its handler attached, before
 // the next one is started.
 void ControlWnd::CreateControls0() {
-    AddNewControl<TextField>("kFld");
-    SetProperties(*ControlByName<TextField>("kFld"), ControlWndRecords::kFld());
-    ControlByName<TextField>("kFld")->KeyDown.Attach(Delegate(this, &ControlWnd::kFld_KeyDown));
-
-    AddNewControl<Label>("RxxText");
-    SetProperties(*ControlByName<Label>("RxxText"), ControlWndRecords::RxxText());
-
-    AddNewControl<PushButton>("clearBtn");
-    SetProperties(*ControlByName<PushButton>("clearBtn"), ControlWndRecords::clearBtn());
-    ControlByName<PushButton>("clearBtn")
+    AddNewControl<TextField>("kFld", ControlWndRecords::kFld())
+        ->KeyDown.Attach(Delegate(this, &ControlWnd::kFld_KeyDown));
+    AddNewControl<Label>("RxxText", ControlWndRecords::RxxText());
+    AddNewControl<PushButton>("clearBtn", ControlWndRecords::clearBtn())
         ->MouseDown.Attach(Delegate(this, &ControlWnd::clearBtn_MouseDown));
-
-    AddNewControl<PushButton>("helpBtn");
-    SetProperties(*ControlByName<PushButton>("helpBtn"), ControlWndRecords::helpBtn());
-    ControlByName<PushButton>("helpBtn")->MouseDown.Attach(
-        Delegate(this, &ControlWnd::helpBtn_MouseDown));
-
-    AddNewControl<PushButton>("calcBtn");
-    SetProperties(*ControlByName<PushButton>("calcBtn"), ControlWndRecords::calcBtn());
-    ControlByName<PushButton>("calcBtn")->MouseDown.Attach(
-        Delegate(this, &ControlWnd::calcBtn_MouseDown));
-
-    AddNewControl<Label>("RxxText1");
-    SetProperties(*ControlByName<Label>("RxxText1"), ControlWndRecords::RxxText1());
-
-    AddNewControl<TextField>("nFld");
-    SetProperties(*ControlByName<TextField>("nFld"), ControlWndRecords::nFld());
-    ControlByName<TextField>("nFld")->KeyDown.Attach(Delegate(this, &ControlWnd::nFld_KeyDown));
-
-    AddNewControl<Label>("RxxText2");
-    SetProperties(*ControlByName<Label>("RxxText2"), ControlWndRecords::RxxText2());
-
-    AddNewControl<TextField>("detFld");
-    SetProperties(*ControlByName<TextField>("detFld"), ControlWndRecords::detFld());
-    ControlByName<TextField>("detFld")->KeyDown.Attach(Delegate(this, &ControlWnd::detFld_KeyDown));
-
-    AddNewControl<Label>("hLabel");
-    SetProperties(*ControlByName<Label>("hLabel"), ControlWndRecords::hLabel());
-
-    AddNewControl<TextField>("hFld");
-    SetProperties(*ControlByName<TextField>("hFld"), ControlWndRecords::hFld());
-    ControlByName<TextField>("hFld")->KeyDown.Attach(Delegate(this, &ControlWnd::hFld_KeyDown));
-
-    AddNewControl<Label>("dfLabel");
-    SetProperties(*ControlByName<Label>("dfLabel"), ControlWndRecords::dfLabel());
-
-    AddNewControl<TextField>("dfFld");
-    SetProperties(*ControlByName<TextField>("dfFld"), ControlWndRecords::dfFld());
-    ControlByName<TextField>("dfFld")->KeyDown.Attach(Delegate(this, &ControlWnd::dfFld_KeyDown));
-
-    AddNewControl<Label>("pLabel");
-    SetProperties(*ControlByName<Label>("pLabel"), ControlWndRecords::pLabel());
-
-    AddNewControl<TextField>("pFld");
-    SetProperties(*ControlByName<TextField>("pFld"), ControlWndRecords::pFld());
-    ControlByName<TextField>("pFld")->KeyDown.Attach(Delegate(this, &ControlWnd::pFld_KeyDown));
+    AddNewControl<PushButton>("helpBtn", ControlWndRecords::helpBtn())
+        ->MouseDown.Attach(Delegate(this, &ControlWnd::helpBtn_MouseDown));
+    AddNewControl<PushButton>("calcBtn", ControlWndRecords::calcBtn())
+        ->MouseDown.Attach(Delegate(this, &ControlWnd::calcBtn_MouseDown));
+    AddNewControl<Label>("RxxText1", ControlWndRecords::RxxText1());
+    AddNewControl<TextField>("nFld", ControlWndRecords::nFld())
+        ->KeyDown.Attach(Delegate(this, &ControlWnd::nFld_KeyDown));
+    AddNewControl<Label>("RxxText2", ControlWndRecords::RxxText2());
+    AddNewControl<TextField>("detFld", ControlWndRecords::detFld())
+        ->KeyDown.Attach(Delegate(this, &ControlWnd::detFld_KeyDown));
+    AddNewControl<Label>("hLabel", ControlWndRecords::hLabel());
+    AddNewControl<TextField>("hFld", ControlWndRecords::hFld())
+        ->KeyDown.Attach(Delegate(this, &ControlWnd::hFld_KeyDown));
+    AddNewControl<Label>("dfLabel", ControlWndRecords::dfLabel());
+    AddNewControl<TextField>("dfFld", ControlWndRecords::dfFld())
+        ->KeyDown.Attach(Delegate(this, &ControlWnd::dfFld_KeyDown));
+    AddNewControl<Label>("pLabel", ControlWndRecords::pLabel());
+    AddNewControl<TextField>("pFld", ControlWndRecords::pFld())
+        ->KeyDown.Attach(Delegate(this, &ControlWnd::pFld_KeyDown));
 
     // The banner is not in the record; without its picture the area stays empty.
-    AddNewControl<Canvas>("Canvas1");
-    ControlByName<Canvas>("Canvas1")->Backdrop(Veltr480());
-    SetProperties(*ControlByName<Canvas>("Canvas1"), ControlWndRecords::Canvas1());
+    auto banner = AddNewControl<Canvas>("Canvas1");
+    banner->Backdrop(Veltr480());
+    SetProperties(*banner, ControlWndRecords::Canvas1());
 }
 
 std::shared_ptr<TextField> ControlWnd::kFld() const { return ControlByName<TextField>("kFld"); }

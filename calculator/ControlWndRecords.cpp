@@ -95,30 +95,15 @@ PropertyRecord PushButtonRecord(const std::string& name, std::int64_t left, std:
 }  // namespace
 
 const PropertyRecord& Window() {
-    static const PropertyRecord record{
-        Int("Width", 600),
-        Int("Height", 480),
-        Int("MinimumWidth", 64),
-        Int("MinimumHeight", 64),
-        Int("MaximumWidth", 32000),
-        Int("MaximumHeight", 32000),
-        Int("Type", 0),
-        Text("Title", "Veltranoquisenary"),
-        Bool("HasCloseButton", true),
-        Bool("HasMaximizeButton", false),
-        Bool("HasMinimizeButton", true),
-        Bool("HasFullScreenButton", false),
-        Bool("Resizeable", false),
-        Bool("Composite", false),
-        Int("MacProcID", 0),
-        Bool("FullScreen", false),
-        Int("DefaultLocation", 0),
-        Bool("Visible", true),
-        Bool("HasBackgroundColor", true),
-        Colour("BackgroundColor", kWhite),
-        Bool("MenuBarVisible", true),
-        Bool("LiveResize", true),
-    };
+    static const PropertyRecord record = WindowRecordOf({.width = 600,
+                                                         .height = 480,
+                                                         .type = 0,
+                                                         .title = "Veltranoquisenary",
+                                                         .hasMaximizeButton = false,
+                                                         .resizeable = false,
+                                                         .defaultLocation = 0,
+                                                         .hasBackgroundColor = true,
+                                                         .liveResize = true});
     return record;
 }
 

@@ -241,6 +241,33 @@ std::vector<PropertyEntry> ControlRecordHead(const ControlPlacement& placement) 
     };
 }
 
+PropertyRecord WindowRecordOf(const WindowLook& look) {
+    return PropertyRecord{
+        Int("Width", look.width),
+        Int("Height", look.height),
+        Int("MinimumWidth", 64),
+        Int("MinimumHeight", 64),
+        Int("MaximumWidth", 32000),
+        Int("MaximumHeight", 32000),
+        Int("Type", look.type),
+        Text("Title", look.title),
+        Bool("HasCloseButton", true),
+        Bool("HasMaximizeButton", look.hasMaximizeButton),
+        Bool("HasMinimizeButton", true),
+        Bool("HasFullScreenButton", false),
+        Bool("Resizeable", look.resizeable),
+        Bool("Composite", false),
+        Int("MacProcID", 0),
+        Bool("FullScreen", false),
+        Int("DefaultLocation", look.defaultLocation),
+        Bool("Visible", true),
+        Bool("HasBackgroundColor", look.hasBackgroundColor),
+        Colour("BackgroundColor", kWhite),
+        Bool("MenuBarVisible", true),
+        Bool("LiveResize", look.liveResize),
+    };
+}
+
 std::vector<PropertyEntry> PropertyRecord::Decode(std::string_view bytes) {
     std::vector<PropertyEntry> entries;
     Reader reader(bytes);

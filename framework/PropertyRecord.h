@@ -87,6 +87,22 @@ struct ControlPlacement {
 // The fourteen entries that open every control's record, in their stored order.
 std::vector<PropertyEntry> ControlRecordHead(const ControlPlacement& placement);
 
+// What sets one window apart from another; the rest of a window's record is the same
+// for every window.
+struct WindowLook {
+    std::int64_t width = 0, height = 0;
+    std::int64_t type = 0;
+    std::string title;
+    bool hasMaximizeButton = false;
+    bool resizeable = false;
+    std::int64_t defaultLocation = 0;
+    bool hasBackgroundColor = false;
+    bool liveResize = false;
+};
+
+// A window's whole record, its twenty-two entries in their stored order.
+PropertyRecord WindowRecordOf(const WindowLook& look);
+
 // Anything a record can be applied to: a window or a control.
 class PropertyTarget {
   public:

@@ -61,13 +61,21 @@ class Window : public PropertyTarget, public std::enable_shared_from_this<Window
         CheckUIThread();
         return std::make_shared<T>(*this);
     }
-    // A new control of class T, constructed and registered under the name. The window
-    // then holds the only reference: later steps find the control by its name.
+    // A new control of class T, constructed and registered under the name; the window
+    // keeps it, and later steps may find it by its name.
     template <class T>
-    void AddNewControl(const std::string& name) {
+    std::shared_ptr<T> AddNewControl(const std::string& name) {
         auto control = New<T>();
         control->Constructor();
         AddControl(name, control);
+        return control;
+    }
+    // The same, with the control's stored record then applied.
+    template <class T>
+    std::shared_ptr<T> AddNewControl(const std::string& name, const PropertyRecord& record) {
+        auto control = AddNewControl<T>(name);
+        SetProperties(*control, record);
+        return control;
     }
     // Registers the control under the name; the window keeps it.
     void AddControl(const std::string& name, std::shared_ptr<Control> control);

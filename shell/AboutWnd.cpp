@@ -16,30 +16,15 @@ constexpr const char* kNotice = "\xC2\xA9 2021 the Veltranoquisenary authors";
 }  // namespace
 
 const PropertyRecord& AboutWnd::WindowRecord() {
-    static const PropertyRecord record{
-        Int("Width", 500),
-        Int("Height", 250),
-        Int("MinimumWidth", 64),
-        Int("MinimumHeight", 64),
-        Int("MaximumWidth", 32000),
-        Int("MaximumHeight", 32000),
-        Int("Type", 2),
-        Text("Title", ""),
-        Bool("HasCloseButton", true),
-        Bool("HasMaximizeButton", true),
-        Bool("HasMinimizeButton", true),
-        Bool("HasFullScreenButton", false),
-        Bool("Resizeable", true),
-        Bool("Composite", false),
-        Int("MacProcID", 0),
-        Bool("FullScreen", false),
-        Int("DefaultLocation", 0),
-        Bool("Visible", true),
-        Bool("HasBackgroundColor", true),
-        Colour("BackgroundColor", kWhite),
-        Bool("MenuBarVisible", true),
-        Bool("LiveResize", false),
-    };
+    static const PropertyRecord record = WindowRecordOf({.width = 500,
+                                                         .height = 250,
+                                                         .type = 2,
+                                                         .title = "",
+                                                         .hasMaximizeButton = true,
+                                                         .resizeable = true,
+                                                         .defaultLocation = 0,
+                                                         .hasBackgroundColor = true,
+                                                         .liveResize = false});
     return record;
 }
 
@@ -99,16 +84,13 @@ void AboutWnd::Layout() { SetProperties(*this, WindowRecord()); }
 void AboutWnd::CreateControls() { CreateControls0(); }
 
 void AboutWnd::CreateControls0() {
-    AddNewControl<Label>("StaticText2");
-    SetProperties(*ControlByName<Label>("StaticText2"), StaticText2Record());
+    AddNewControl<Label>("StaticText2", StaticText2Record());
+    AddNewControl<_wrapper_Timer1>("Timer1", Timer1Record())
+        ->Action.Attach(Delegate(this, &AboutWnd::Timer1_Action));
 
-    AddNewControl<_wrapper_Timer1>("Timer1");
-    SetProperties(*ControlByName<Timer>("Timer1"), Timer1Record());
-    ControlByName<Timer>("Timer1")->Action.Attach(Delegate(this, &AboutWnd::Timer1_Action));
-
-    AddNewControl<Canvas>("Canvas1");
-    ControlByName<Canvas>("Canvas1")->Backdrop(Veltr400());
-    SetProperties(*ControlByName<Canvas>("Canvas1"), Canvas1Record());
+    auto logo = AddNewControl<Canvas>("Canvas1");
+    logo->Backdrop(Veltr400());
+    SetProperties(*logo, Canvas1Record());
 }
 
 std::shared_ptr<Label> AboutWnd::StaticText2() const { return ControlByName<Label>("StaticText2"); }

@@ -20,30 +20,15 @@ constexpr std::int64_t kTitleLength = 17;
 }  // namespace
 
 const PropertyRecord& helpWnd::WindowRecord() {
-    static const PropertyRecord record{
-        Int("Width", 550),
-        Int("Height", 500),
-        Int("MinimumWidth", 64),
-        Int("MinimumHeight", 64),
-        Int("MaximumWidth", 32000),
-        Int("MaximumHeight", 32000),
-        Int("Type", 0),
-        Text("Title", "Info"),
-        Bool("HasCloseButton", true),
-        Bool("HasMaximizeButton", false),
-        Bool("HasMinimizeButton", true),
-        Bool("HasFullScreenButton", false),
-        Bool("Resizeable", false),
-        Bool("Composite", false),
-        Int("MacProcID", 0),
-        Bool("FullScreen", false),
-        Int("DefaultLocation", 3),
-        Bool("Visible", true),
-        Bool("HasBackgroundColor", false),
-        Colour("BackgroundColor", kWhite),
-        Bool("MenuBarVisible", true),
-        Bool("LiveResize", false),
-    };
+    static const PropertyRecord record = WindowRecordOf({.width = 550,
+                                                         .height = 500,
+                                                         .type = 0,
+                                                         .title = "Info",
+                                                         .hasMaximizeButton = false,
+                                                         .resizeable = false,
+                                                         .defaultLocation = 3,
+                                                         .hasBackgroundColor = false,
+                                                         .liveResize = false});
     return record;
 }
 
@@ -95,9 +80,8 @@ void helpWnd::Layout() {
 void helpWnd::CreateControls() { CreateControls0(); }
 
 void helpWnd::CreateControls0() {
-    AddNewControl<TextArea>("EditField1");
-    SetProperties(*ControlByName<TextArea>("EditField1"), EditField1Record());
-    ControlByName<TextArea>("EditField1")->Open.Attach(Delegate(this, &helpWnd::EditField1_Open));
+    AddNewControl<TextArea>("EditField1", EditField1Record())
+        ->Open.Attach(Delegate(this, &helpWnd::EditField1_Open));
 }
 
 std::shared_ptr<TextArea> helpWnd::EditField1() const {

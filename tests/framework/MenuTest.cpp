@@ -54,6 +54,15 @@ QAction* ActionFor(Window& window, const QString& text) {
     return nullptr;
 }
 
+// As when the user opens the menu at that place in the window's menu bar.
+void OpenMenu(Window& window, int index) {
+    emit static_cast<QMainWindow*>(window.NativeWindow())
+        ->menuBar()
+        ->actions()[index]
+        ->menu()
+        ->aboutToShow();
+}
+
 class MenuTest : public GuiTest {
   protected:
     std::shared_ptr<TestWindow> MakeWindowWithBar(std::function<void(Window&)> handlers = {}) {
@@ -114,11 +123,7 @@ TEST_F(MenuTest, ACommandReachesOnlyTheHandlerRegisteredUnderItsExactName) {
 TEST_F(MenuTest, AutoEnablingFollowsHandlersAndDefaults) {
     auto window =
         MakeWindowWithBar([](Window& w) { w.AddMenuHandler("InfoItem", [] { return true; }); });
-    static_cast<QMainWindow*>(window->NativeWindow())
-        ->menuBar()
-        ->actions()[0]
-        ->menu()
-        ->aboutToShow();
+    OpenMenu(*window, 0);
     EXPECT_TRUE(ActionFor(*window, "Info")->isEnabled()) << "has a handler";
     EXPECT_TRUE(ActionFor(*window, "&Quit")->isEnabled()) << "quits by default";
     EXPECT_FALSE(ActionFor(*window, "About")->isEnabled()) << "no handler, no default";
@@ -132,19 +137,11 @@ TEST_F(MenuTest, EditDefaultsActOnTheFocusedField) {
     edit->setFocus();
     ASSERT_EQ(QApplication::focusWidget(), edit);
     edit->setText("123");
-    // As when the user opens the menu: the entries are enabled for what applies now.
-    static_cast<QMainWindow*>(window->NativeWindow())
-        ->menuBar()
-        ->actions()[1]
-        ->menu()
-        ->aboutToShow();
+    // Opening the menu enables the entries for what applies now.
+    OpenMenu(*window, 1);
     ActionFor(*window, "Select &All")->trigger();
     EXPECT_EQ(edit->selectedText(), "123");
-    static_cast<QMainWindow*>(window->NativeWindow())
-        ->menuBar()
-        ->actions()[1]
-        ->menu()
-        ->aboutToShow();
+    OpenMenu(*window, 1);
     ActionFor(*window, "&Copy")->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), "123");
 }
@@ -180,11 +177,7 @@ TEST_F(MenuTest, PasteIsOfferedWithoutReadingTheClipboardAndStillPastes) {
     QApplication::setActiveWindow(window->NativeWindow());
     edit->setFocus();
     ASSERT_EQ(QApplication::focusWidget(), edit);
-    static_cast<QMainWindow*>(window->NativeWindow())
-        ->menuBar()
-        ->actions()[1]
-        ->menu()
-        ->aboutToShow();
+    OpenMenu(*window, 1);
     EXPECT_EQ(*reads, 0) << "a focus change or an opening menu read the clipboard";
     auto* paste = ActionFor(*window, "&Paste");
     EXPECT_TRUE(paste->isEnabled());
