@@ -37,6 +37,11 @@ start_display() {
     rm -f "$number_file"
     [[ -n "$number" ]] || fail "the virtual display did not start"
     export DISPLAY=":$number"
+    for _ in $(seq 1 50); do
+        xwininfo -root >/dev/null 2>&1 && return
+        sleep 0.05
+    done
+    fail "the virtual display $DISPLAY does not answer"
 }
 
 # Starts the program and waits for its calculator window, which opens by itself once
