@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "calculator/HaitovskyCalculation.h"
 #include "framework/Canvas.h"
 #include "framework/Label.h"
 #include "framework/PushButton.h"
@@ -63,6 +64,10 @@ class ControlWnd : public MenuBar1Window {
     virtual bool FileQuit_Action();
     virtual bool InfoItem_Action();
     virtual bool AboutItem_Action();
+
+  private:
+    // The field in which the input is typed.
+    std::shared_ptr<TextField> FieldOf(Input input) const;
 };
 
 // The one calculator window, created with its controls at the first call.

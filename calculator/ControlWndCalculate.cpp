@@ -4,6 +4,18 @@
 #include "calculator/HaitovskyCalculation.h"
 #include "framework/Dialogs.h"
 
+std::shared_ptr<TextField> ControlWnd::FieldOf(Input input) const {
+    switch (input) {
+        case Input::k:
+            return kFld();
+        case Input::n:
+            return nFld();
+        case Input::determinant:
+            break;
+    }
+    return detFld();
+}
+
 // The calculation starts on the press of "Calculate", not its release. A rejected input
 // changes nothing on the window but the focus; results are computed in full before any
 // control changes.
@@ -12,7 +24,7 @@ bool ControlWnd::calcBtn_MouseDown(PushButton&, std::int64_t, std::int64_t) {
 
     if (const auto* rejection = std::get_if<Rejection>(&outcome)) {
         MsgBox(rejection->message);
-        ControlByName<TextField>(rejection->field)->SetFocus();
+        FieldOf(rejection->input)->SetFocus();
         return false;
     }
 

@@ -1,7 +1,6 @@
 #include "calculator/HaitovskyCalculation.h"
 
 #include <cstdint>
-#include <limits>
 #include <utility>
 
 #include "framework/RuntimeFunctions.h"
@@ -9,19 +8,10 @@
 
 namespace {
 
-// Truncation toward zero. Text such as "1e300" or "-1e30" gives a double that no
-// 64-bit integer holds; it becomes the smallest one, which the lower bound of
-// every check rejects.
-std::int64_t wholeNumber(double value) {
-    constexpr double kLimit = 9223372036854775808.0;  // 2^63
-    if (!(value >= -kLimit && value < kLimit)) return std::numeric_limits<std::int64_t>::min();
-    return static_cast<std::int64_t>(value);
-}
-
-Rejection reject(std::string_view sentence, std::string_view lineEnd, const char* field) {
+Rejection reject(std::string_view sentence, std::string_view lineEnd, Input input) {
     std::string message(sentence);
     message += lineEnd;
-    return {std::move(message), field};
+    return {std::move(message), input};
 }
 
 }  // namespace
@@ -30,15 +20,18 @@ Outcome calculateHaitovsky(std::string_view kText, std::string_view nText,
                            std::string_view detText) {
     const std::string_view lineEnd = EndOfLine::macOS;
 
-    const std::int64_t k = wholeNumber(Val(kText));
-    if (k < 2 || k > 99) return reject(kVariablesMessage, lineEnd, "kFld");
+    // Text such as "1e300" gives a double that no 64-bit integer holds; it becomes the
+    // smallest one, which the lower bound rejects.
+    const std::int64_t k = ToInt64(Val(kText));
+    if (k < 2 || k > 99) return reject(kVariablesMessage, lineEnd, Input::k);
 
-    const std::int64_t n = wholeNumber(Val(nText));
-    if (n < 30 || n > 9999) return reject(kParticipantsMessage, lineEnd, "nFld");
+    const std::int64_t n = ToInt64(Val(nText));
+    if (n < 30 || n > 9999) return reject(kParticipantsMessage, lineEnd, Input::n);
 
     // Ordered comparisons, so a NaN would pass; Val never gives one.
     const double det = Val(detText);
-    if (det < 1e-12 || det > 0.99999999999) return reject(kDeterminantMessage, lineEnd, "detFld");
+    if (det < 1e-12 || det > 0.99999999999)
+        return reject(kDeterminantMessage, lineEnd, Input::determinant);
 
     // Integer arithmetic first, then doubles in this grouping: any other order
     // moves the last digit of H away from the values the help text quotes.

@@ -8,11 +8,14 @@
 // rejected input or the three result texts out. It needs no window, so the
 // handler only carries the outcome out on the controls.
 
+// The three inputs, in the order in which they are checked.
+enum class Input { k, n, determinant };
+
 // The first input out of range: the message to show (its sentence followed by
-// EndOfLine::macOS) and the field to focus, "kFld", "nFld" or "detFld".
+// EndOfLine::macOS) and which input it was, so that its field can take the focus.
 struct Rejection {
     std::string message;
-    std::string field;
+    Input input;
 };
 
 // The texts for the H, df and p fields.

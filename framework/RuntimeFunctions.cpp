@@ -220,6 +220,12 @@ std::int64_t Asc(std::string_view text) {
     return code;
 }
 
+std::int64_t ToInt64(double value) {
+    constexpr double kLimit = 9223372036854775808.0;  // 2^63
+    if (!(value >= -kLimit && value < kLimit)) return std::numeric_limits<std::int64_t>::min();
+    return static_cast<std::int64_t>(value);
+}
+
 double Log(double value) { return std::log(value); }
 
 double Exp(double value) { return std::exp(value); }

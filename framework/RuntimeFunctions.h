@@ -33,6 +33,11 @@ std::string Format(double value, std::string_view pattern);
 // Malformed UTF-8 is never read past its end and gives U+FFFD.
 std::int64_t Asc(std::string_view text);
 
+// A double as a 64-bit integer, truncated toward zero. NaN and values that no 64-bit
+// integer holds give the smallest one, as the processor's own conversion does, rather
+// than undefined behaviour.
+std::int64_t ToInt64(double value);
+
 // Natural logarithm and exponential with IEEE behaviour (Log(0) is -inf, Log of a
 // negative number NaN, Exp(-inf) 0).
 double Log(double value);

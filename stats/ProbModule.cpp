@@ -2,20 +2,11 @@
 
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
 #include "framework/RuntimeFunctions.h"
 
 namespace ProbModule {
 namespace {
-
-// Truncation toward zero; a df that no 64-bit integer holds becomes the smallest
-// one rather than undefined behaviour.
-std::int64_t wholeDegrees(double df) {
-    constexpr double kLimit = 9223372036854775808.0;  // 2^63
-    if (!(df >= -kLimit && df < kLimit)) return std::numeric_limits<std::int64_t>::min();
-    return static_cast<std::int64_t>(df);
-}
 
 // ln Gamma(a + 1) by the short six-term Lanczos series. The grouping and the
 // short coefficients are kept as they are: changing either moves the last digits
@@ -37,7 +28,7 @@ double logGammaOfSuccessor(double a) {
 }  // namespace
 
 X2Result x2probDetailed(double x, double df) {
-    const std::int64_t m = wholeDegrees(df);
+    const std::int64_t m = ToInt64(df);
     const double a = 0.5 * static_cast<double>(m);
     const double y = 0.5 * x;
 

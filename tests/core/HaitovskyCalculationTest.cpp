@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,10 +42,10 @@ INSTANTIATE_TEST_SUITE_P(
             "LargestStatistic", "2", "9999", "0.99999999999", {"253195.7", "1", ".000000000"}}),
     [](const auto& info) { return info.param.name; });
 
-std::string messageFor(std::string_view field) {
-    const std::string_view sentence = field == "kFld"   ? kVariablesMessage
-                                      : field == "nFld" ? kParticipantsMessage
-                                                        : kDeterminantMessage;
+std::string messageFor(Input input) {
+    const std::string_view sentence = input == Input::k   ? kVariablesMessage
+                                      : input == Input::n ? kParticipantsMessage
+                                                          : kDeterminantMessage;
     return std::string(sentence) + std::string(EndOfLine::macOS);
 }
 
@@ -53,7 +54,7 @@ struct CheckCase {
     const char* k;
     const char* n;
     const char* det;
-    const char* rejectedField;  // nullptr: accepted
+    std::optional<Input> rejected;  // none: accepted
 };
 
 class InputCheckTest : public testing::TestWithParam<CheckCase> {};
@@ -61,40 +62,41 @@ class InputCheckTest : public testing::TestWithParam<CheckCase> {};
 TEST_P(InputCheckTest, FirstFailingInputWins) {
     const auto& c = GetParam();
     const Outcome outcome = calculateHaitovsky(c.k, c.n, c.det);
-    if (c.rejectedField == nullptr) {
+    if (!c.rejected) {
         EXPECT_TRUE(std::holds_alternative<Results>(outcome));
         return;
     }
     const auto* rejection = std::get_if<Rejection>(&outcome);
     ASSERT_NE(rejection, nullptr);
-    EXPECT_EQ(rejection->field, c.rejectedField);
-    EXPECT_EQ(rejection->message, messageFor(c.rejectedField));
+    EXPECT_EQ(rejection->input, *c.rejected);
+    EXPECT_EQ(rejection->message, messageFor(*c.rejected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Bounds, InputCheckTest,
-    testing::Values(CheckCase{"KOneBeforeBadN", "1", "29", "0", "kFld"},
-                    CheckCase{"KTwo", "2", "82", ".5", nullptr},
-                    CheckCase{"KNinetyNine", "99", "82", ".5", nullptr},
-                    CheckCase{"KHundred", "100", "82", ".5", "kFld"},
-                    CheckCase{"KTwoPointNineTruncates", "2.9", "82", ".5", nullptr},
-                    CheckCase{"KOnePointNineTruncates", "1.9", "82", ".5", "kFld"},
-                    CheckCase{"KBeyondIntegers", "1e30", "82", ".5", "kFld"},
-                    CheckCase{"KHugeNegative", "-1e300", "82", ".5", "kFld"},
-                    CheckCase{"KNotANumber", "abc", "82", ".5", "kFld"},
-                    CheckCase{"AllEmpty", "", "", "", "kFld"},
-                    CheckCase{"NTwentyNineBeforeBadDet", "10", "29", "1", "nFld"},
-                    CheckCase{"NThirty", "10", "30", ".5", nullptr},
-                    CheckCase{"NNineThousand", "10", "9999", ".5", nullptr},
-                    CheckCase{"NTenThousand", "10", "10000", ".5", "nFld"},
-                    CheckCase{"NEmpty", "10", "", ".5", "nFld"},
-                    CheckCase{"DetZero", "10", "82", "0", "detFld"},
-                    CheckCase{"DetOne", "10", "82", "1", "detFld"},
-                    CheckCase{"DetSmallest", "10", "82", "0.000000000001", nullptr},
-                    CheckCase{"DetBelowSmallest", "10", "82", "0.0000000000009", "detFld"},
-                    CheckCase{"DetLargest", "10", "82", "0.99999999999", nullptr},
-                    CheckCase{"DetAboveLargest", "10", "82", "0.999999999991", "detFld"},
-                    CheckCase{"DetEmpty", "10", "82", "", "detFld"}),
+    testing::Values(CheckCase{"KOneBeforeBadN", "1", "29", "0", Input::k},
+                    CheckCase{"KTwo", "2", "82", ".5", std::nullopt},
+                    CheckCase{"KNinetyNine", "99", "82", ".5", std::nullopt},
+                    CheckCase{"KHundred", "100", "82", ".5", Input::k},
+                    CheckCase{"KTwoPointNineTruncates", "2.9", "82", ".5", std::nullopt},
+                    CheckCase{"KOnePointNineTruncates", "1.9", "82", ".5", Input::k},
+                    CheckCase{"KBeyondIntegers", "1e30", "82", ".5", Input::k},
+                    CheckCase{"KHugeNegative", "-1e300", "82", ".5", Input::k},
+                    CheckCase{"KNotANumber", "abc", "82", ".5", Input::k},
+                    CheckCase{"AllEmpty", "", "", "", Input::k},
+                    CheckCase{"NTwentyNineBeforeBadDet", "10", "29", "1", Input::n},
+                    CheckCase{"NThirty", "10", "30", ".5", std::nullopt},
+                    CheckCase{"NNineThousand", "10", "9999", ".5", std::nullopt},
+                    CheckCase{"NTenThousand", "10", "10000", ".5", Input::n},
+                    CheckCase{"NEmpty", "10", "", ".5", Input::n},
+                    CheckCase{"DetZero", "10", "82", "0", Input::determinant},
+                    CheckCase{"DetOne", "10", "82", "1", Input::determinant},
+                    CheckCase{"DetSmallest", "10", "82", "0.000000000001", std::nullopt},
+                    CheckCase{"DetBelowSmallest", "10", "82", "0.0000000000009",
+                              Input::determinant},
+                    CheckCase{"DetLargest", "10", "82", "0.99999999999", std::nullopt},
+                    CheckCase{"DetAboveLargest", "10", "82", "0.999999999991", Input::determinant},
+                    CheckCase{"DetEmpty", "10", "82", "", Input::determinant}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace
