@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <iostream>
 #include <limits>
 
 #include "stats/ProbModule.h"
@@ -108,6 +110,74 @@ INSTANTIATE_TEST_SUITE_P(Dfs, X2ProbLargeStatisticTest,
                          [](const auto& info) {
                              return "Df" + std::to_string(int(info.param.df));
                          });
+
+// An upper tail computed independently, to full precision: Q(a, y) = 1 - P(a, y), by
+// the power series of P below y = a + 1 and by the continued fraction of Q above it,
+// with no early stop.
+long double IndependentUpperTail(long double a, long double y) {
+    if (y <= 0) return 1.0L;
+    const long double logPrefix = a * std::log(y) - y - std::lgamma(a);
+    if (y < a + 1) {
+        long double term = 1.0L / a;
+        long double sum = term;
+        for (long double n = 1; term > sum * 1e-21L; ++n) {
+            term *= y / (a + n);
+            sum += term;
+        }
+        return 1.0L - std::exp(logPrefix + std::log(sum));
+    }
+    constexpr long double kTiny = 1e-4000L;
+    long double b = y + 1 - a;
+    long double c = 1 / kTiny;
+    long double d = 1 / b;
+    long double h = d;
+    for (long double i = 1;; ++i) {
+        const long double an = -i * (i - a);
+        b += 2;
+        d = an * d + b;
+        if (std::fabs(d) < kTiny) d = kTiny;
+        c = b + an / c;
+        if (std::fabs(c) < kTiny) c = kTiny;
+        d = 1 / d;
+        const long double delta = d * c;
+        h *= delta;
+        if (std::fabs(delta - 1) < 1e-21L) break;
+    }
+    return std::exp(logPrefix + std::log(h));
+}
+
+// The stop rule leaves p too large; how much, over every df the calculator gives and
+// every statistic up to where the result becomes 0, is what the README states. The
+// error grows with the statistic up to there, so each df is swept coarsely and then
+// finely around its worst point.
+TEST(X2ProbTest, StopRuleErrorOverReachableInputsStaysWithinWhatTheReadmeStates) {
+    auto error = [](double x, double df) {
+        return static_cast<double>(static_cast<long double>(ProbModule::x2prob(x, df)) -
+                                   IndependentUpperTail(0.5L * df, 0.5L * x));
+    };
+    double largest = 0, smallest = 0, worstX = 0, worstDf = 0;
+    for (long k = 2; k <= 99; ++k) {
+        const double df = double(k * (k - 1) / 2);
+        double dfWorst = 0, dfWorstX = 0;
+        for (double x = 0.25; x < 12000; x += 8) {
+            const double e = error(x, df);
+            smallest = std::min(smallest, e);
+            if (e > dfWorst) dfWorst = e, dfWorstX = x;
+        }
+        for (double x = dfWorstX - 16; x < dfWorstX + 16; x += 0.25) {
+            const double e = error(x, df);
+            if (e > dfWorst) dfWorst = e, dfWorstX = x;
+        }
+        if (dfWorst > largest) largest = dfWorst, worstX = dfWorstX, worstDf = df;
+    }
+    std::cout << "p too large by at most " << largest << " (x " << worstX << ", df " << worstDf
+              << "); too small by at most " << -smallest << "\n";
+    EXPECT_LE(largest, 1.6e-5);
+    EXPECT_GE(largest, 1.5e-5) << "the README overstates the error";
+    EXPECT_EQ(worstDf, 4851);
+    // Only the cap makes p smaller than the true tail, by at most its 1e-8.
+    EXPECT_GE(smallest, -1.0001e-8);
+}
 
 TEST(X2ProbTest, EveryReachableInputStaysUnderThreeThousandPasses) {
     long most = 0;
