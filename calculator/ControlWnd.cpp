@@ -21,8 +21,10 @@ void ControlWnd::CreateControls0() {
     AddNewControl<Label>("RxxText", ControlWndRecords::RxxText());
     AddNewControl<PushButton>("clearBtn", ControlWndRecords::clearBtn())
         ->MouseDown.Attach(Delegate(this, &ControlWnd::clearBtn_MouseDown));
-    AddNewControl<PushButton>("helpBtn", ControlWndRecords::helpBtn())
-        ->MouseDown.Attach(Delegate(this, &ControlWnd::helpBtn_MouseDown));
+    auto help = AddNewControl<PushButton>("helpBtn", ControlWndRecords::helpBtn());
+    help->MouseDown.Attach(Delegate(this, &ControlWnd::helpBtn_MouseDown));
+    // "?" alone tells a screen reader's user nothing.
+    help->AccessibleDescription("Shows the help text");
     AddNewControl<PushButton>("calcBtn", ControlWndRecords::calcBtn())
         ->MouseDown.Attach(Delegate(this, &ControlWnd::calcBtn_MouseDown));
     AddNewControl<Label>("RxxText1", ControlWndRecords::RxxText1());
@@ -45,6 +47,7 @@ void ControlWnd::CreateControls0() {
     auto banner = AddNewControl<Canvas>("Canvas1");
     banner->Backdrop(Veltr480());
     SetProperties(*banner, ControlWndRecords::Canvas1());
+    banner->AccessibleName(kLogoAccessibleName);
 }
 
 std::shared_ptr<TextField> ControlWnd::kFld() const { return ControlByName<TextField>("kFld"); }

@@ -1,42 +1,44 @@
 #include "framework/Canvas.h"
 
-#include <QPainter>
-#include <QWidget>
+#include <QLabel>
+#include <QPixmap>
+#include <memory>
 
 #include "framework/Picture.h"
 #include "framework/UiThread.h"
 
 namespace {
 
-// Draws the canvas's backdrop at its natural size from the top-left corner.
-class BackdropWidget : public QWidget {
+// Shows the backdrop at its natural size from the top-left corner. A label that holds
+// a picture is what assistive technology reads as an image. It keeps the picture
+// itself, so that it never has to reach back to a canvas that may be gone.
+class BackdropWidget : public QLabel {
   public:
-    explicit BackdropWidget(const Canvas& canvas) : canvas_(canvas) {}
+    BackdropWidget() { setAlignment(Qt::AlignLeft | Qt::AlignTop); }
 
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        if (auto picture = canvas_.Backdrop()) {
-            QPainter painter(this);
-            painter.drawImage(0, 0, picture->Image());
+    void Picture(std::shared_ptr<::Picture> picture) {
+        picture_ = std::move(picture);
+        if (picture_) {
+            setPixmap(QPixmap::fromImage(picture_->Image()));
+        } else {
+            clear();
         }
     }
 
   private:
-    const Canvas& canvas_;
+    std::shared_ptr<::Picture> picture_;
 };
 
 }  // namespace
 
-Canvas::Canvas(Window& owner) : RectControl(owner, new BackdropWidget(*this)) {
-    UpdateFocusPolicy();
-}
+Canvas::Canvas(Window& owner) : RectControl(owner, new BackdropWidget) {}
 
 Canvas::~Canvas() = default;
 
 void Canvas::Backdrop(std::shared_ptr<Picture> picture) {
     CheckUIThread();
+    static_cast<BackdropWidget&>(widget()).Picture(picture);
     backdrop_ = std::move(picture);
-    widget().update();
 }
 
 void Canvas::UpdateFocusPolicy() {

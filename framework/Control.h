@@ -34,6 +34,11 @@ class Control : public PropertyTarget, public std::enable_shared_from_this<Contr
   protected:
     explicit Control(Window& owner);
 
+    // Runs once Window::New has made the control, before anything else uses it: what a
+    // constructor cannot do, since the control's own overrides and its shared ownership
+    // do not exist yet while the base classes are being built.
+    virtual void Created() {}
+
     // Applies one property; false when this kind of control has no such property.
     virtual bool ApplyProperty(std::string_view name, const PropertyValue& value);
 

@@ -8,6 +8,29 @@ namespace {
 
 std::string Code(std::int64_t code) { return std::string(1, static_cast<char>(code)); }
 
+// Keys that only change what the next key does, or that begin a composed character
+// whose result arrives as text of its own: pressing one is not a key of its own.
+bool OnlyModifiesTheNextKey(int key) {
+    switch (key) {
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Meta:
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_CapsLock:
+        case Qt::Key_NumLock:
+        case Qt::Key_Super_L:
+        case Qt::Key_Super_R:
+        case Qt::Key_Hyper_L:
+        case Qt::Key_Hyper_R:
+        case Qt::Key_Mode_switch:
+        case Qt::Key_Multi_key:
+            return true;
+        default:
+            return key >= Qt::Key_Dead_Grave && key <= Qt::Key_Dead_Longsolidusoverlay;
+    }
+}
+
 }  // namespace
 
 std::optional<std::string> KeyTextFor(const QKeyEvent& event) {
@@ -49,12 +72,13 @@ std::optional<std::string> KeyTextFor(const QKeyEvent& event) {
         default:
             break;
     }
-    if (event.key() >= Qt::Key_F1 && event.key() <= Qt::Key_F35) {
-        return Code(KeyCode::FunctionKey);
+    if (OnlyModifiesTheNextKey(event.key())) {
+        return std::nullopt;
     }
     const auto text = event.text();
     if (text.isEmpty() || text.at(0).category() == QChar::Other_Control) {
-        return std::nullopt;
+        // Function keys, Insert, Pause and every other key that types nothing.
+        return Code(KeyCode::FunctionKey);
     }
     return text.toStdString();
 }

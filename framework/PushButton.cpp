@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QWindow>
+#include <memory>
 
 #include "framework/Runtime.h"
 #include "framework/TextStyle.h"
@@ -41,26 +42,27 @@ class PressWatch : public QObject {
     bool over_ = false;
 };
 
-// Raises MouseDown on the press itself, before the button's own handling.
+// Raises MouseDown on the press itself, before the button's own handling. Linked to
+// its button weakly: the handler may close the window and release the button.
 class PressButton : public QPushButton {
   public:
-    explicit PressButton(PushButton& button) : button_(button) {}
+    void Link(std::weak_ptr<PushButton> button) { button_ = std::move(button); }
 
   protected:
     void mousePressEvent(QMouseEvent* event) override {
         if (event->button() == Qt::LeftButton) {
             const auto position = event->position().toPoint();
-            bool consumed = false;
+            bool consumed = true;
             bool pressIsOver = false;
-            {
+            if (auto button = button_.lock()) {
                 PressWatch watch(*this);
                 CallSystemCode(
-                    [&] { consumed = button_.RaiseMouseDown(position.x(), position.y()); });
+                    [&] { consumed = button->RaiseMouseDown(position.x(), position.y()); });
                 pressIsOver = watch.PressIsOver();
             }
             // Once the press is over no release will come to the button, which would
-            // then stay drawn pressed.
-            if (consumed || pressIsOver) {
+            // then stay drawn pressed; a released button has nothing left to draw.
+            if (consumed || pressIsOver || button_.expired()) {
                 event->accept();
                 return;
             }
@@ -69,13 +71,17 @@ class PressButton : public QPushButton {
     }
 
   private:
-    PushButton& button_;
+    std::weak_ptr<PushButton> button_;
 };
 
 }  // namespace
 
-PushButton::PushButton(Window& owner) : RectControl(owner, new PressButton(*this)) {
-    UpdateFocusPolicy();
+PushButton::PushButton(Window& owner) : RectControl(owner, new PressButton) {}
+
+void PushButton::Created() {
+    RectControl::Created();
+    static_cast<PressButton&>(button()).Link(
+        std::static_pointer_cast<PushButton>(shared_from_this()));
 }
 
 PushButton::~PushButton() = default;

@@ -16,8 +16,10 @@ RectControl::RectControl(Window& owner, QWidget* widget)
     guard_->widget = widget;
     widget->setParent(owner.ContentWidget());
     widget->show();
-    UpdateFocusPolicy();
 }
+
+// From the constructor this would reach only the base's rule, whatever the kind.
+void RectControl::Created() { UpdateFocusPolicy(); }
 
 RectControl::~RectControl() {
     // The window's content widget may already have taken the widget with it, and the
@@ -48,6 +50,16 @@ bool RectControl::Visible() const { return visible_; }
 void RectControl::SetFocus() {
     CheckUIThread();
     widget().setFocus(Qt::OtherFocusReason);
+}
+
+void RectControl::AccessibleName(const std::string& name) {
+    CheckUIThread();
+    widget().setAccessibleName(QString::fromStdString(name));
+}
+
+void RectControl::AccessibleDescription(const std::string& description) {
+    CheckUIThread();
+    widget().setAccessibleDescription(QString::fromStdString(description));
 }
 
 bool RectControl::HasFocus() const { return widget().hasFocus(); }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "framework/Control.h"
 
@@ -19,6 +20,11 @@ class RectControl : public Control {
     bool HasFocus() const;
     bool Enabled() const;
 
+    // What assistive technology such as a screen reader announces for the control,
+    // where its caption or picture does not say it.
+    void AccessibleName(const std::string& name);
+    void AccessibleDescription(const std::string& description);
+
     // Order of the keyboard's focus chain; only controls with TabStop take part.
     std::int64_t TabIndex() const { return tabIndex_; }
     bool TabStop() const { return tabStop_; }
@@ -30,6 +36,7 @@ class RectControl : public Control {
     // Takes ownership of the widget, which becomes a child of the window's content.
     RectControl(Window& owner, QWidget* widget);
 
+    void Created() override;
     bool ApplyProperty(std::string_view name, const PropertyValue& value) override;
     // How the control's widget takes the focus, from TabStop and the kind's own rules.
     virtual void UpdateFocusPolicy();

@@ -1,5 +1,6 @@
 #include "framework/TextArea.h"
 
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include "framework/StyledText.h"
@@ -32,7 +33,14 @@ std::shared_ptr<::StyledText> TextArea::StyledText() {
     return std::make_shared<::StyledText>(*edit().document());
 }
 
-void TextArea::RaiseOpen() { Open.Raise(*this); }
+void TextArea::RaiseOpen() {
+    Open.Raise(*this);
+    // What the Open handler did to the text is how the area opens, not an edit of the
+    // user's: a new area has nothing to undo.
+    if (auto* document = edit().document()) {
+        document->clearUndoRedoStacks();
+    }
+}
 
 bool TextArea::ApplyProperty(std::string_view name, const PropertyValue& value) {
     if (ApplyTextStyle(edit(), name, value)) {

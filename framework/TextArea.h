@@ -20,7 +20,8 @@ class TextArea : public RectControl {
     void Text(const std::string& text);
     std::shared_ptr<::StyledText> StyledText();
 
-    // Raised once the window's construction is complete, after the record's text is set.
+    // Raised once the window's construction is complete, after the record's text is set;
+    // what its handler does to the text leaves nothing to undo.
     EventSlot<void(TextArea&)> Open;
     void RaiseOpen() override;
 

@@ -1,10 +1,17 @@
 #include "framework/TextField.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QValidator>
+#include <QtMath>
+#include <algorithm>
+#include <memory>
+#include <optional>
 
 #include "framework/KeyMapping.h"
 #include "framework/Runtime.h"
@@ -20,7 +27,23 @@ namespace {
 // does. Pasting is not typing and is not filtered.
 class FilteredLineEdit : public QLineEdit {
   public:
-    explicit FilteredLineEdit(TextField& field) : field_(field) {}
+    // The field is linked once it is owned, and only weakly: a KeyDown handler may
+    // close the window and release the field while this widget is inside one of its
+    // own events, which then goes no further.
+    void Link(std::weak_ptr<TextField> field) { field_ = std::move(field); }
+
+    // Shows text that the program wrote whole, from its first character, as a native
+    // field does: in the record's font, or where that is too wide for the field, in the
+    // largest smaller size that fits. Qt would scroll to the caret at the end and cut
+    // off the start, and "2.750001e-05" would read as "750001e-05".
+    void ShowWhole() {
+        ApplyRecordedFontSize(*this);
+        QFont font = this->font();
+        while (!Fits(text(), font) && Smaller(font)) {
+        }
+        setFont(font);
+        setCursorPosition(0);
+    }
 
   protected:
     bool event(QEvent* event) override {
@@ -38,7 +61,7 @@ class FilteredLineEdit : public QLineEdit {
         }
         if (*keyText != key.text().toStdString()) {
             // An editing or navigation key, delivered as its code.
-            if (Raise(*keyText)) {
+            if (!LetThrough(*keyText)) {
                 event->accept();
                 return true;
             }
@@ -46,11 +69,11 @@ class FilteredLineEdit : public QLineEdit {
         }
         // Typed text; should one key bring several characters, each is judged alone.
         const auto accepted = AcceptedCharacters(key.text());
-        if (accepted.isEmpty()) {
+        if (!accepted) {
             event->accept();
             return true;
         }
-        return accepted == key.text() ? QLineEdit::event(event) : ForwardWithText(key, accepted);
+        return *accepted == key.text() ? QLineEdit::event(event) : ForwardWithText(key, *accepted);
     }
 
     void inputMethodEvent(QInputMethodEvent* event) override {
@@ -58,29 +81,44 @@ class FilteredLineEdit : public QLineEdit {
             QLineEdit::inputMethodEvent(event);
             return;
         }
+        const auto accepted = AcceptedCharacters(event->commitString());
+        if (!accepted && field_.expired()) {
+            event->accept();
+            return;
+        }
         // The preedit text is only shown while composing; the committed text is what
         // would be typed into the field.
         QInputMethodEvent filtered(event->preeditString(), event->attributes());
-        filtered.setCommitString(AcceptedCharacters(event->commitString()),
-                                 event->replacementStart(), event->replacementLength());
+        filtered.setCommitString(accepted.value_or(QString()), event->replacementStart(),
+                                 event->replacementLength());
         QLineEdit::inputMethodEvent(&filtered);
         event->setAccepted(filtered.isAccepted());
     }
 
   private:
-    bool Raise(const std::string& key) {
-        bool consumed = false;
-        CallSystemCode([&] { consumed = field_.RaiseKeyDown(key); });
-        return consumed;
+    // True when the key goes on: the handler let it through and the field is still there.
+    bool LetThrough(const std::string& key) {
+        bool consumed = true;
+        if (auto field = field_.lock()) {
+            CallSystemCode([&] { consumed = field->RaiseKeyDown(key); });
+        }
+        return !consumed && !field_.expired();
     }
 
-    QString AcceptedCharacters(const QString& text) {
+    // The characters of the text that KeyDown lets through, or none when it lets none
+    // through. Once the field has been released the rest is not judged.
+    std::optional<QString> AcceptedCharacters(const QString& text) {
         QString accepted;
         for (const char32_t character : text.toUcs4()) {
             const auto one = QString::fromUcs4(&character, 1);
-            if (!Raise(one.toStdString())) {
+            if (LetThrough(one.toStdString())) {
                 accepted += one;
+            } else if (field_.expired()) {
+                break;
             }
+        }
+        if (accepted.isEmpty()) {
+            return std::nullopt;
         }
         return accepted;
     }
@@ -94,7 +132,40 @@ class FilteredLineEdit : public QLineEdit {
         return result;
     }
 
-    TextField& field_;
+    // Whether the text fits between the field's margins, measured as QLineEdit lays it
+    // out: its contents rectangle less two pixels each side, and room for the caret and
+    // for glyphs that reach past their advance.
+    bool Fits(const QString& text, const QFont& font) const {
+        constexpr int kLineEditMargin = 2;
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        const auto room = style()
+                              ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                              .marginsRemoved(textMargins())
+                              .width() -
+                          2 * kLineEditMargin;
+        const QFontMetrics metrics(font);
+        const int leftBearing = std::max(0, -metrics.minLeftBearing());
+        const int rightBearing = std::max(0, -metrics.minRightBearing());
+        const int used =
+            qCeil(QFontMetricsF(font).horizontalAdvance(text)) + 1 + rightBearing + 2 * leftBearing;
+        return used <= room;
+    }
+
+    // One step smaller, down to the smallest size still worth reading.
+    static bool Smaller(QFont& font) {
+        constexpr int kSmallestPixels = 6;
+        if (font.pixelSize() > 0) {
+            if (font.pixelSize() <= kSmallestPixels) return false;
+            font.setPixelSize(font.pixelSize() - 1);
+            return true;
+        }
+        if (font.pointSizeF() <= kSmallestPixels) return false;
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        return true;
+    }
+
+    std::weak_ptr<TextField> field_;
 };
 
 // Limits what the user types and pastes. Text written by the program is not checked,
@@ -124,9 +195,13 @@ class CharacterLimit : public QValidator {
 
 }  // namespace
 
-// The widget only keeps a reference to the field, so it may be made before the field
-// is complete.
-TextField::TextField(Window& owner) : RectControl(owner, new FilteredLineEdit(*this)) {}
+TextField::TextField(Window& owner) : RectControl(owner, new FilteredLineEdit) {}
+
+void TextField::Created() {
+    RectControl::Created();
+    static_cast<FilteredLineEdit&>(edit()).Link(
+        std::static_pointer_cast<TextField>(shared_from_this()));
+}
 
 TextField::~TextField() = default;
 
@@ -140,6 +215,7 @@ void TextField::Text(const std::string& text) {
     if (limit != nullptr) limit->SetProgramWriting(true);
     edit().setText(QString::fromStdString(text));
     if (limit != nullptr) limit->SetProgramWriting(false);
+    static_cast<FilteredLineEdit&>(edit()).ShowWhole();
 }
 
 bool TextField::RaiseKeyDown(const std::string& key) {

@@ -16,7 +16,8 @@ class TextField : public RectControl {
 
     std::string Text() const;
     // Writes the whole text, also past MaximumCharactersAllowed, which limits only
-    // what the user types and pastes.
+    // what the user types and pastes, and shows it whole: from its first character, in
+    // a smaller font where the record's is too wide for the field.
     void Text(const std::string& text);
     std::int64_t MaximumCharactersAllowed() const { return maximumCharacters_; }
 
@@ -31,6 +32,7 @@ class TextField : public RectControl {
     bool RaiseKeyDown(const std::string& key);
 
   protected:
+    void Created() override;
     bool ApplyProperty(std::string_view name, const PropertyValue& value) override;
 
   private:

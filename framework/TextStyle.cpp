@@ -30,20 +30,6 @@ FontSize SizeOf(const QWidget& widget) {
             unit.isValid() ? unit.toInt() : kFontUnitDefault};
 }
 
-void ApplyFontSize(QWidget& widget) {
-    const auto size = SizeOf(widget);
-    if (size.size <= 0.0f) {
-        return;
-    }
-    QFont font = widget.font();
-    if (size.unit == kFontUnitPoint) {
-        font.setPointSizeF(size.size);
-    } else {
-        font.setPixelSize(static_cast<int>(size.size + 0.5f));
-    }
-    widget.setFont(font);
-}
-
 Qt::Alignment HorizontalAlignment(std::int64_t alignment) {
     switch (alignment) {
         case 2:
@@ -61,6 +47,20 @@ QColor ToQColor(const Color& color) {
 
 }  // namespace
 
+void ApplyRecordedFontSize(QWidget& widget) {
+    const auto size = SizeOf(widget);
+    if (size.size <= 0.0f) {
+        return;
+    }
+    QFont font = widget.font();
+    if (size.unit == kFontUnitPoint) {
+        font.setPointSizeF(size.size);
+    } else {
+        font.setPixelSize(static_cast<int>(size.size + 0.5f));
+    }
+    widget.setFont(font);
+}
+
 void SetFontFamily(QWidget& widget, const std::string& family) {
     QFont font = widget.font();
     if (family == "System" || family.empty()) {
@@ -75,7 +75,7 @@ void SetFontFamily(QWidget& widget, const std::string& family) {
         font.setFamilies({QString::fromStdString(family)});
     }
     widget.setFont(font);
-    ApplyFontSize(widget);
+    ApplyRecordedFontSize(widget);
 }
 
 bool ApplyTextStyle(QWidget& widget, std::string_view name, const PropertyValue& value) {
@@ -83,10 +83,10 @@ bool ApplyTextStyle(QWidget& widget, std::string_view name, const PropertyValue&
         SetFontFamily(widget, std::get<std::string>(value));
     } else if (name == "FontSize") {
         widget.setProperty("vqFontSize", std::get<float>(value));
-        ApplyFontSize(widget);
+        ApplyRecordedFontSize(widget);
     } else if (name == "FontUnit") {
         widget.setProperty("vqFontUnit", static_cast<int>(std::get<std::uint8_t>(value)));
-        ApplyFontSize(widget);
+        ApplyRecordedFontSize(widget);
     } else if (name == "Bold" || name == "Italic" || name == "Underline") {
         QFont font = widget.font();
         const bool on = std::get<bool>(value);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
@@ -9,10 +10,12 @@
 
 #include "framework/Application.h"
 #include "framework/Control.h"
+#include "framework/Label.h"
 #include "framework/RectControl.h"
 #include "framework/Runtime.h"
 #include "framework/RuntimeException.h"
 #include "framework/RuntimeState.h"
+#include "framework/TextField.h"
 #include "framework/Timer.h"
 #include "framework/WindowWidget.h"
 
@@ -81,6 +84,7 @@ void Window::Constructor() {
         throw;
     }
     UpdateTabOrder();
+    LinkCaptions();
     if (!menuBar_ && App() && App()->MenuBar()) {
         // The application's shortcuts also work in a window that shows no menu bar.
         widget_->InstallMenus(App()->MenuBar(), false);
@@ -99,25 +103,39 @@ void Window::Show() {
     }
     if (!placed_) {
         placed_ = true;
-        if (resizeable_) {
-            // Qt would size a resizeable window by its content's hint; the record decides.
-            const int menuHeight =
-                widget_->menuWidget() != nullptr && widget_->menuWidget()->isVisibleTo(widget_)
-                    ? widget_->menuWidget()->sizeHint().height()
-                    : 0;
-            widget_->resize(Clamp(width_), Clamp(height_) + menuHeight);
-        } else {
-            widget_->adjustSize();
-        }
-        if (auto* screen = QGuiApplication::primaryScreen()) {
-            auto frame = widget_->frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            widget_->move(frame.topLeft());
-        }
+        Place();
+    }
+    // show() alone leaves a minimised window minimised.
+    if (widget_->isMinimized()) {
+        widget_->setWindowState(widget_->windowState() & ~Qt::WindowMinimized);
     }
     widget_->show();
     widget_->raise();
     widget_->activateWindow();
+}
+
+void Window::Place() {
+    if (resizeable_) {
+        // Qt would size a resizeable window by its content's hint; the record decides.
+        const int menuHeight =
+            widget_->menuWidget() != nullptr && widget_->menuWidget()->isVisibleTo(widget_)
+                ? widget_->menuWidget()->sizeHint().height()
+                : 0;
+        widget_->resize(Clamp(width_), Clamp(height_) + menuHeight);
+    } else {
+        widget_->adjustSize();
+    }
+    auto* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    // Centred; a window larger than the screen keeps its title bar and menu bar on it.
+    const auto available = screen->availableGeometry();
+    auto frame = widget_->frameGeometry();
+    frame.moveCenter(available.center());
+    frame.moveTopLeft(
+        QPoint(std::max(frame.left(), available.left()), std::max(frame.top(), available.top())));
+    widget_->move(frame.topLeft());
 }
 
 void Window::Hide() {
@@ -251,6 +269,34 @@ void Window::UpdateTabOrder() {
     }
 }
 
+// A screen reader names a field by its caption: the label on the field's row, nearest
+// to its left, as a sighted user reads the window.
+void Window::LinkCaptions() {
+    for (const auto& control : controls_) {
+        auto* field = dynamic_cast<TextField*>(control.get());
+        if (field == nullptr || field->NativeWidget() == nullptr) {
+            continue;
+        }
+        const auto place = field->NativeWidget()->geometry();
+        QWidget* caption = nullptr;
+        for (const auto& other : controls_) {
+            auto* label = dynamic_cast<Label*>(other.get());
+            if (label == nullptr || label->NativeWidget() == nullptr) {
+                continue;
+            }
+            const auto at = label->NativeWidget()->geometry();
+            const bool onTheRow = at.top() <= place.bottom() && place.top() <= at.bottom();
+            if (onTheRow && at.right() < place.left() &&
+                (caption == nullptr || at.right() > caption->geometry().right())) {
+                caption = label->NativeWidget();
+            }
+        }
+        if (auto* label = qobject_cast<QLabel*>(caption)) {
+            label->setBuddy(field->NativeWidget());
+        }
+    }
+}
+
 void Window::ApplyGeometry() {
     auto* content = widget_->Content();
     if (resizeable_) {
@@ -301,7 +347,12 @@ void Window::SetProperty(std::string_view name, const PropertyValue& value) {
                                        : hasMinimize_) = boolean();
         ApplyWindowFlags();
     } else if (name == "Title") {
-        widget_->setWindowTitle(QString::fromStdString(std::get<std::string>(value)));
+        const auto title = QString::fromStdString(std::get<std::string>(value));
+        widget_->setWindowTitle(title);
+        // The title bar of an untitled window shows the application's name; so does
+        // what a screen reader announces for it.
+        widget_->setAccessibleName(title.isEmpty() ? QApplication::applicationDisplayName()
+                                                   : QString());
     } else if (name == "Visible") {
         if (!constructed_) {
             visibleOnConstruction_ = boolean();
@@ -323,8 +374,8 @@ void Window::SetProperty(std::string_view name, const PropertyValue& value) {
             bar->setVisible(menuBarVisible_);
         }
     } else if (name == "Type" || name == "DefaultLocation") {
-        // Every window here is an ordinary top-level window, first shown centred on the
-        // screen; the kinds and placements of the first desktop have no match on this one.
+        // Every window is an ordinary top-level window, first shown centred on the
+        // screen, whatever kind and placement its record names.
     } else if (name == "HasFullScreenButton" || name == "Composite" || name == "MacProcID" ||
                name == "FullScreen" || name == "LiveResize") {
         // This desktop has no full-screen button; drawing and live resizing are Qt's.

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "framework/Cast.h"
+#include "framework/Control.h"
 #include "framework/MenuBar.h"
 #include "framework/PropertyRecord.h"
 #include "framework/UiThread.h"
 
-class Control;
 class QWidget;
 class WindowWidget;
 
@@ -31,12 +31,13 @@ class Window : public PropertyTarget, public std::enable_shared_from_this<Window
     virtual std::string ClassName() const = 0;
 
     // Constructs the window: raises Layout, CreateControls and AddMenuHandlers, then
-    // the controls' Open events; keeps the window as its class's instance; shows it
-    // if its record made it visible. A construction event that raises closes the
+    // the controls' Open events; makes each label the caption of the text field to its
+    // right on its row, for assistive technology; keeps the window as its class's
+    // instance; shows it if its record made it visible. A construction event that raises closes the
     // half-built window and passes the exception on.
     void Constructor();
 
-    // Visible and in front.
+    // Visible, no longer minimised, and in front.
     void Show();
     // Hidden; the window, its controls and its timers are kept.
     void Hide();
@@ -59,7 +60,9 @@ class Window : public PropertyTarget, public std::enable_shared_from_this<Window
     template <class T>
     std::shared_ptr<T> New() {
         CheckUIThread();
-        return std::make_shared<T>(*this);
+        auto control = std::make_shared<T>(*this);
+        static_cast<Control&>(*control).Created();
+        return control;
     }
     // A new control of class T, constructed and registered under the name; the window
     // keeps it, and later steps may find it by its name.
@@ -121,9 +124,12 @@ class Window : public PropertyTarget, public std::enable_shared_from_this<Window
   private:
     friend class WindowWidget;
     friend void DisposeAllWindows();
+    // The first placement: the record's size, centred on the screen.
+    void Place();
     void ApplyGeometry();
     void ApplyWindowFlags();
     void UpdateTabOrder();
+    void LinkCaptions();
     void Dispose();
 
     WindowWidget* widget_;

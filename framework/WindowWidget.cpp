@@ -15,8 +15,8 @@
 
 namespace {
 
-// "Cmd+" is the command key of the desktop the program was first made for; here the
-// same shortcuts use Ctrl.
+// Shortcut texts name the command modifier "Cmd"; it is Ctrl here, so "Cmd+Q" is
+// Ctrl+Q.
 QKeySequence ShortcutFor(const std::string& text) {
     auto shortcut = QString::fromStdString(text);
     if (shortcut.startsWith(QStringLiteral("Cmd+"))) {

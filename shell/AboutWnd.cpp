@@ -91,6 +91,7 @@ void AboutWnd::CreateControls0() {
     auto logo = AddNewControl<Canvas>("Canvas1");
     logo->Backdrop(Veltr400());
     SetProperties(*logo, Canvas1Record());
+    logo->AccessibleName(kLogoAccessibleName);
 }
 
 std::shared_ptr<Label> AboutWnd::StaticText2() const { return ControlByName<Label>("StaticText2"); }

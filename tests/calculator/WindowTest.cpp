@@ -1,5 +1,6 @@
 // The calculator window as it is built: one instance, its frame, its sixteen controls
 // from their records, keyboard order, typing limits and room for every text.
+#include <QAccessible>
 #include <QClipboard>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -144,6 +145,28 @@ TEST_F(CalculatorWindowTest, CaptionsAndTheBannerReactToNothing) {
     }
     Type("42");
     EXPECT_EQ(Edit("nFld")->text(), "42");
+}
+
+// What a screen reader announces: each field by the caption beside it, the banner by
+// a name of its own, and what the "?" button does.
+TEST_F(CalculatorWindowTest, AScreenReaderNamesEveryFieldTheBannerAndTheHelpButton) {
+    ShowResults();
+    const std::pair<const char*, const char*> captions[] = {
+        {"kFld", "RxxText"}, {"nFld", "RxxText1"}, {"detFld", "RxxText2"},
+        {"hFld", "hLabel"},  {"dfFld", "dfLabel"}, {"pFld", "pLabel"}};
+    for (const auto& [field, caption] : captions) {
+        auto* accessible = QAccessible::queryAccessibleInterface(Edit(field));
+        ASSERT_NE(accessible, nullptr) << field;
+        EXPECT_EQ(accessible->text(QAccessible::Name).toStdString(),
+                  window->ControlByName<Label>(caption)->Text())
+            << field;
+    }
+    auto* banner = QAccessible::queryAccessibleInterface(Widget("Canvas1"));
+    EXPECT_EQ(banner->role(), QAccessible::Graphic);
+    EXPECT_FALSE(banner->text(QAccessible::Name).isEmpty());
+    auto* help = QAccessible::queryAccessibleInterface(Button("helpBtn"));
+    EXPECT_EQ(help->text(QAccessible::Name), "?");
+    EXPECT_FALSE(help->text(QAccessible::Description).isEmpty());
 }
 
 TEST_F(CalculatorWindowTest, FieldsUseAFixedWidthFontAndCaptionsABoldOne) {

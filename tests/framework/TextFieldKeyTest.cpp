@@ -88,9 +88,20 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"Minus", Qt::Key_Minus, {}, '-'},
                     KeyCase{"Space", Qt::Key_Space, {}, ' '}, KeyCase{"Letter", Qt::Key_E, {}, 'e'},
                     KeyCase{"SuperCombination", Qt::Key_X, Qt::MetaModifier, 'x'},
+                    KeyCase{"Insert", Qt::Key_Insert, {}, KeyCode::FunctionKey},
+                    KeyCase{"Pause", Qt::Key_Pause, {}, KeyCode::FunctionKey},
+                    KeyCase{"ScrollLock", Qt::Key_ScrollLock, {}, KeyCode::FunctionKey},
+                    KeyCase{"F24", Qt::Key_F24, {}, KeyCode::FunctionKey},
+                    KeyCase{"CapsLockAlone", Qt::Key_CapsLock, {}, std::nullopt},
                     KeyCase{"CtrlCombination", Qt::Key_C, Qt::ControlModifier, std::nullopt},
                     KeyCase{"ShiftAlone", Qt::Key_Shift, Qt::ShiftModifier, std::nullopt}),
     [](const auto& info) { return std::string(info.param.label); });
+
+// A dead key only begins a composed character, which arrives as text of its own.
+TEST_F(TextFieldTest, ADeadKeyAloneIsNotDelivered) {
+    QTest::sendKeyEvent(QTest::Click, edit_, Qt::Key_Dead_Acute, QString(), {});
+    EXPECT_TRUE(keys_.empty());
+}
 
 // Keys whose text the keyboard layout decides: sent with their text, as a desktop does.
 TEST_F(TextFieldTest, ShiftedLettersArriveAsTheirOwnCharacter) {
@@ -200,5 +211,47 @@ TEST_F(TextFieldTest, TheProgramWritesTheWholeTextPastTheLimitAndTheUserCanShort
     QTest::keyClick(edit_, Qt::Key_Backspace);
     EXPECT_EQ(field_->Text(), ".99999999");
 }
+
+}  // namespace
+
+namespace {
+
+// Text that the program writes is read whole, from its first character to its last,
+// without scrolling; text that fits in the record's font keeps it.
+struct WrittenText {
+    const char* label;
+    const char* text;
+    bool keepsRecordFont;
+};
+void PrintTo(const WrittenText& c, std::ostream* os) { *os << c.label; }
+
+class WrittenTextTest : public TextFieldTest, public testing::WithParamInterface<WrittenText> {};
+
+TEST_P(WrittenTextTest, IsShownWholeInTheField) {
+    SetProperties(*field_, PropertyRecord{Text("FontName", "Courier"), Single("FontSize", 12.0f),
+                                          Byte("FontUnit", 0), Int("TextAlignment", 2)});
+    const auto text = QString::fromLatin1(GetParam().text);
+    field_->Text(GetParam().text);
+    (void)edit_->grab();  // lays the text out as painting it on screen does
+    const int middle = edit_->height() / 2;
+    EXPECT_EQ(edit_->cursorPositionAt(QPoint(0, middle)), 0) << "the start is cut off";
+    EXPECT_EQ(edit_->cursorPositionAt(QPoint(edit_->width() - 1, middle)), text.size())
+        << "the end is cut off";
+    EXPECT_EQ(edit_->font().pixelSize() == 12, GetParam().keepsRecordFont)
+        << "font size " << edit_->font().pixelSize();
+    // Emptied again, the field is back to the record's font.
+    field_->Text("");
+    EXPECT_EQ(edit_->font().pixelSize(), 12);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, WrittenTextTest,
+                         testing::Values(WrittenText{"SmallStatistic", "2.750001e-05", false},
+                                         WrittenText{"SmallNegativeStatistic", "-4.833336e-06",
+                                                     false},
+                                         WrittenText{"ElevenDigits", "0.002750138", false},
+                                         WrittenText{"Probability", ".999999990", true},
+                                         WrittenText{"WorkedExample", "12.34907", true},
+                                         WrittenText{"NotANumber", "NaN", true}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QScreen>
 #include <QtTest/QTest>
 #include <thread>
 
@@ -31,6 +33,52 @@ TEST_F(WindowTest, RecordDecidesWhetherTheNewWindowShows) {
     window->Show();
     EXPECT_TRUE(window->Visible());
 }
+
+TEST_F(WindowTest, ShowBringsAMinimisedWindowBack) {
+    auto window = MakeTestWindow();
+    auto* qtWindow = window->NativeWindow();
+    qtWindow->setWindowState(Qt::WindowMinimized);
+    ASSERT_TRUE(qtWindow->isMinimized());
+    window->Show();
+    EXPECT_FALSE(qtWindow->isMinimized());
+    EXPECT_TRUE(window->Visible());
+}
+
+// The first placement centres the window on the screen's available area; one larger
+// than that area keeps its top-left corner, with the title bar and menu bar, on it.
+struct PlacementCase {
+    const char* label;
+    int widthBeyondScreen, heightBeyondScreen;
+};
+void PrintTo(const PlacementCase& c, std::ostream* os) { *os << c.label; }
+
+class WindowPlacement : public GuiTest, public testing::WithParamInterface<PlacementCase> {};
+
+TEST_P(WindowPlacement, CentresTheWindowAndKeepsItsTopLeftOnTheScreen) {
+    const auto available = QGuiApplication::primaryScreen()->availableGeometry();
+    const auto& c = GetParam();
+    auto window = MakeTestWindow([&](TestWindow& w) {
+        w.record = PropertyRecord{Int("Width", available.width() + c.widthBeyondScreen),
+                                  Int("Height", available.height() + c.heightBeyondScreen),
+                                  Bool("Resizeable", false), Bool("Visible", true)};
+    });
+    const auto frame = window->NativeWindow()->frameGeometry();
+    EXPECT_GE(frame.left(), available.left());
+    EXPECT_GE(frame.top(), available.top());
+    if (c.widthBeyondScreen < 0) {
+        EXPECT_LE(std::abs(frame.center().x() - available.center().x()), 2);
+    }
+    if (c.heightBeyondScreen < 0) {
+        EXPECT_LE(std::abs(frame.center().y() - available.center().y()), 2);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, WindowPlacement,
+                         testing::Values(PlacementCase{"Fits", -200, -200},
+                                         PlacementCase{"TooWide", 300, -200},
+                                         PlacementCase{"TooTall", -200, 300},
+                                         PlacementCase{"TooLarge", 500, 500}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(WindowTest, ContentAreaHasTheRecordsSizeAndAFixedWindowCannotResize) {
     auto window = MakeTestWindow([](TestWindow& w) {

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
@@ -222,6 +223,17 @@ TEST_F(AboutWindow, OpensAsItsRecordDescribes) {
     EXPECT_TRUE(about->ContentWidget()->autoFillBackground());
     EXPECT_EQ(about->ContentWidget()->palette().color(QPalette::Window), QColor(Qt::white));
     EXPECT_EQ(about->MenuBar(), nullptr) << "the About window installs no menu bar";
+}
+
+// The window has no title, but its title bar shows the application's name, and so
+// does what a screen reader announces; its logo is a named picture.
+TEST_F(AboutWindow, AScreenReaderNamesTheWindowAndItsLogo) {
+    auto about = StartUp();
+    auto* frame = QAccessible::queryAccessibleInterface(about->NativeWindow());
+    EXPECT_EQ(frame->text(QAccessible::Name), QApplication::applicationDisplayName());
+    auto* logo = QAccessible::queryAccessibleInterface(about->Canvas1()->NativeWidget());
+    EXPECT_EQ(logo->role(), QAccessible::Graphic);
+    EXPECT_FALSE(logo->text(QAccessible::Name).isEmpty());
 }
 
 TEST_F(AboutWindow, ShowsTheLogoAndANoticeThatFitsItsLabel) {

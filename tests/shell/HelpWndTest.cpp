@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QtTest/QTest>
 
 #include <algorithm>
 
@@ -104,6 +105,25 @@ TEST_F(HelpWindow, KeepsEditsWhileOpenAndComesBackAsStoredAfterClose) {
     EXPECT_TRUE(second->Visible());
     EXPECT_EQ(second->EditField1()->Text(), HelpText());
     ExpectOnlyTitleBold(*second);
+}
+
+// Setting the title bold is part of how the window opens, not an edit to undo.
+TEST_F(HelpWindow, UndoInANewWindowKeepsTheBoldTitleAndTakesBackOnlyTheUsersEdits) {
+    auto help = helpWnd();
+    QTextEdit* edit = Edit(*help);
+    EXPECT_FALSE(edit->document()->isUndoAvailable());
+    QApplication::setActiveWindow(help->NativeWindow());
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    ExpectOnlyTitleBold(*help);
+
+    edit->moveCursor(QTextCursor::End);
+    QTest::keyClicks(edit, "x");
+    ASSERT_EQ(help->EditField1()->Text(), std::string(HelpText()) + "x");
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(help->EditField1()->Text(), HelpText());
+    ExpectOnlyTitleBold(*help);
+    EXPECT_FALSE(edit->document()->isUndoAvailable());
 }
 
 TEST_F(HelpWindow, ControlCommandBringsTheSameCalculatorForward) {
