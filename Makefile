@@ -3,13 +3,17 @@ BUILD_DIR ?= build
 ASAN_DIR  ?= build-asan
 JOBS      ?= $(shell nproc)
 
+# Warnings fail the build here, and so in CI; a plain CMake configure leaves them warnings.
+CMAKE_FLAGS = -G Ninja -DVQ_WERROR=ON
+
 .PHONY: deps configure build run test bench asan-test format clean
 
 deps:
 	./scripts/install-deps.sh
 
-$(BUILD_DIR)/build.ninja:
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Configured again when this file changes, so that a build tree keeps up with its flags.
+$(BUILD_DIR)/build.ninja: Makefile
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 configure: deps $(BUILD_DIR)/build.ninja
 
@@ -27,7 +31,7 @@ bench: build
 
 # Tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
 asan-test: deps
-	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVQ_SANITIZE=ON
+	cmake -S . -B $(ASAN_DIR) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DVQ_SANITIZE=ON
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 	cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen \
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
