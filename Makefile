@@ -6,7 +6,7 @@ JOBS      ?= $(shell nproc)
 # Warnings fail the build here, and so in CI; a plain CMake configure leaves them warnings.
 CMAKE_FLAGS = -G Ninja -DVQ_WERROR=ON
 
-.PHONY: deps configure build run test bench asan-test format clean
+.PHONY: deps configure build run test bench asan-test format format-check clean
 
 deps:
 	./scripts/install-deps.sh
@@ -41,6 +41,9 @@ asan-test: deps
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+format-check: deps
+	clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.h')
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)
