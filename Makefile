@@ -6,7 +6,7 @@ JOBS      ?= $(shell nproc)
 # Warnings fail the build here, and so in CI; a plain CMake configure leaves them warnings.
 CMAKE_FLAGS = -G Ninja -DVQ_WERROR=ON
 
-.PHONY: deps configure build run test bench asan-test format format-check clean
+.PHONY: deps configure build run test bench asan-test package format format-check clean
 
 deps:
 	./scripts/install-deps.sh
@@ -38,6 +38,10 @@ asan-test: deps
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, built in $(BUILD_DIR) from what `cmake --install` puts under /usr.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
