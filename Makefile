@@ -3,13 +3,17 @@ BUILD_DIR ?= build
 ASAN_DIR  ?= build-asan
 JOBS      ?= $(shell nproc)
 
-.PHONY: deps configure build run test bench asan-test format clean
+# Warnings fail the build here, and so in CI; a plain CMake configure leaves them warnings.
+CMAKE_FLAGS = -G Ninja -DVQ_WERROR=ON
+
+.PHONY: deps configure build run test bench asan-test package format format-check clean
 
 deps:
 	./scripts/install-deps.sh
 
-$(BUILD_DIR)/build.ninja:
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Configured again when this file changes, so that a build tree keeps up with its flags.
+$(BUILD_DIR)/build.ninja: Makefile
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 configure: deps $(BUILD_DIR)/build.ninja
 
@@ -17,7 +21,7 @@ build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
-	./$(BUILD_DIR)/veltranoquisenary
+	./$(BUILD_DIR)/bin/veltranoquisenary
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
@@ -30,7 +34,7 @@ bench: build
 # unwinder stops a library allocation's stack at its first library frame, and a
 # suppression that names a function further out never matches.
 asan-test: deps
-	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVQ_SANITIZE=ON
+	cmake -S . -B $(ASAN_DIR) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DVQ_SANITIZE=ON
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 	cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen \
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
@@ -38,8 +42,15 @@ asan-test: deps
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
+# The Debian package, built in $(BUILD_DIR) from what `cmake --install` puts under /usr.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+format-check: deps
+	clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.h')
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

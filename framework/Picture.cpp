@@ -21,8 +21,9 @@ std::string Picture::ResourcesFolder() {
     if (!ResourcesFolderOverride().empty()) {
         return ResourcesFolderOverride();
     }
-    return QDir(QCoreApplication::applicationDirPath())
-        .filePath(QStringLiteral("resources"))
+    // Relative to the program, not to the prefix it was built for: the tree may be moved.
+    return QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
+                               .filePath(QStringLiteral(VQ_RESOURCES_FROM_BINDIR)))
         .toStdString();
 }
 

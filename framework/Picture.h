@@ -18,8 +18,9 @@ class Picture {
     // the file is missing or unreadable.
     static std::shared_ptr<Picture> OpenFromApp(std::string_view fileName);
 
-    // The resources folder lies beside the program ("resources" next to the
-    // executable); tests point it elsewhere.
+    // The resources folder is the program's data folder, at a fixed path from the
+    // executable's folder (../share/veltranoquisenary in the usual layout); tests
+    // point it elsewhere.
     static std::string ResourcesFolder();
     static void SetResourcesFolder(std::string folder);
 

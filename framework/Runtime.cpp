@@ -31,6 +31,8 @@ void RuntimeInit() {
     runtime.qtApplication = std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Veltranoquisenary"));
     QApplication::setApplicationDisplayName(QStringLiteral("Veltranoquisenary"));
+    // Wayland matches windows to the installed desktop entry by this name.
+    QApplication::setDesktopFileName(QStringLiteral("org.veltranoquisenary.Veltranoquisenary"));
     // The framework decides when the application ends: hidden windows count too.
     QApplication::setQuitOnLastWindowClosed(false);
 }

@@ -1,6 +1,7 @@
 #include "framework/Picture.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -53,10 +54,11 @@ TEST_F(PictureTest, LooksNowhereButTheResourcesFolder) {
     EXPECT_EQ(Picture::OpenFromApp(outside.toStdString()), nullptr);
 }
 
-TEST_F(PictureTest, TheDefaultFolderLiesBesideTheProgram) {
+TEST_F(PictureTest, TheDefaultFolderIsFoundFromTheProgramsOwnLocation) {
     Picture::SetResourcesFolder({});
-    EXPECT_EQ(Picture::ResourcesFolder(),
-              (QCoreApplication::applicationDirPath() + "/resources").toStdString());
+    const QDir expected(QDir(QCoreApplication::applicationDirPath())
+                            .filePath(QStringLiteral(VQ_RESOURCES_FROM_BINDIR)));
+    EXPECT_EQ(Picture::ResourcesFolder(), expected.absolutePath().toStdString());
 }
 
 }  // namespace

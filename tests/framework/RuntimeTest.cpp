@@ -114,6 +114,11 @@ TEST_F(RuntimeTest, SystemCodeRunsThroughTheInstalledExceptionHelper) {
     EXPECT_NE(dialogs.messages[1].find("not ours"), std::string::npos);
 }
 
+// Wayland finds the desktop entry, and so the icon, by this name alone.
+TEST_F(RuntimeTest, TheDesktopFileNameIsTheInstalledEntrysName) {
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral(VQ_APP_ID));
+}
+
 TEST_F(RuntimeTest, InitializersRunInTheOrderAdded) {
     std::vector<int> order;
     RuntimeAddInitializer([&] { order.push_back(1); });

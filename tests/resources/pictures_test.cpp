@@ -39,7 +39,7 @@ TEST_P(LogoPicture, IsAPngOfTheCanvasSize) {
     EXPECT_EQ(BigEndian32(bytes, 20), picture.height);
 }
 
-TEST_P(LogoPicture, BuildPutsAnIdenticalCopyBesideTheProgram) {
+TEST_P(LogoPicture, BuildPutsAnIdenticalCopyInTheDataFolder) {
     const Picture& picture = GetParam();
     std::string source = ReadFile(std::string(VQ_RESOURCES_SOURCE_DIR "/") + picture.name);
     std::string copy = ReadFile(std::string(VQ_RESOURCES_BUILD_DIR "/") + picture.name);
