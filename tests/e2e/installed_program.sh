@@ -48,20 +48,9 @@ start_display
 "$PROGRAM" >"$E2E_LOG" 2>&1 &
 PROGRAM_PID=$!
 
-# The About window opens first, for 4 s; like the calculator it is named after the
-# application.
-ABOUT=""
-for _ in $(seq 1 80); do
-    kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the moved program ended at once"
-    ABOUT=$(xwininfo -root -tree 2>/dev/null |
-        awk '/"Veltranoquisenary": \(/ && / 500x250\+/ { print $1; exit }')
-    if [[ -n "$ABOUT" ]] && xwininfo -id "$ABOUT" 2>/dev/null | grep -q 'IsViewable'; then
-        break
-    fi
-    ABOUT=""
-    sleep 0.1
-done
-[[ -n "$ABOUT" ]] || fail "no About window within 8 s"
+# The About window opens first, for 4 s.
+wait_for_window "500x250" "About window"
+ABOUT=$WINDOW
 
 wm_class=$(xprop -id "$ABOUT" WM_CLASS | sed -n 's/.*= "[^"]*", "\([^"]*\)"$/\1/p')
 startup_class=$(sed -n 's/^StartupWMClass=//p' "$desktop_entry")

@@ -44,24 +44,33 @@ start_display() {
     fail "the virtual display $DISPLAY does not answer"
 }
 
+# Waits until the program shows a window whose geometry matches the pattern (such as
+# "600x[0-9]+") and puts its id in WINDOW. Qt names an untitled window after the
+# application, so the About window and the calculator both appear as
+# "Veltranoquisenary"; their sizes tell them apart.
+wait_for_window() {
+    local geometry=$1 what=$2
+    WINDOW=""
+    for _ in $(seq 1 100); do
+        kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended before its $what opened"
+        WINDOW=$(xwininfo -root -tree 2>/dev/null |
+            awk -v size=" $geometry\\+" '/"Veltranoquisenary": \(/ && $0 ~ size { print $1; exit }')
+        if [[ -n "$WINDOW" ]] && xwininfo -id "$WINDOW" 2>/dev/null | grep -q 'IsViewable'; then
+            return
+        fi
+        WINDOW=""
+        sleep 0.1
+    done
+    fail "no $what within 10 s"
+}
+
 # Starts the program and waits for its calculator window, which opens by itself once
 # the About window gives way after 4 s, then gives it the keyboard focus.
 start_program_and_wait_for_calculator() {
     "$PROGRAM" >"$E2E_LOG" 2>&1 &
     PROGRAM_PID=$!
-    # Qt names an untitled window after the application, so the About window and the
-    # calculator both appear as "Veltranoquisenary"; the calculator is 600 pixels wide.
-    for _ in $(seq 1 100); do
-        kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended before its calculator opened"
-        CALCULATOR=$(xwininfo -root -tree 2>/dev/null |
-            awk '/"Veltranoquisenary": \(/ && / 600x[0-9]+\+/ { print $1; exit }')
-        if [[ -n "$CALCULATOR" ]] && xwininfo -id "$CALCULATOR" 2>/dev/null | grep -q 'IsViewable'; then
-            break
-        fi
-        CALCULATOR=""
-        sleep 0.1
-    done
-    [[ -n "$CALCULATOR" ]] || fail "no calculator window within 10 s"
+    wait_for_window "600x[0-9]+" "calculator window"
+    CALCULATOR=$WINDOW
     # No window manager runs here: the focus must be given explicitly.
     xdotool windowfocus --sync "$CALCULATOR" || fail "could not focus the calculator window"
     sleep 0.2
