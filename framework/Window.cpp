@@ -269,30 +269,36 @@ void Window::UpdateTabOrder() {
     }
 }
 
-// A screen reader names a field by its caption: the label on the field's row, nearest
-// to its left, as a sighted user reads the window.
+// The caption of a widget: the label on its row nearest to its left, as a sighted user
+// reads the window; none when no label stands there.
+QLabel* Window::CaptionOf(const QWidget& widget) const {
+    const auto place = widget.geometry();
+    QLabel* caption = nullptr;
+    for (const auto& control : controls_) {
+        auto* label = dynamic_cast<Label*>(control.get());
+        auto* shown = label != nullptr ? qobject_cast<QLabel*>(label->NativeWidget()) : nullptr;
+        if (shown == nullptr) {
+            continue;
+        }
+        const auto at = shown->geometry();
+        const bool onTheRow = at.top() <= place.bottom() && place.top() <= at.bottom();
+        if (onTheRow && at.right() < place.left() &&
+            (caption == nullptr || at.right() > caption->geometry().right())) {
+            caption = shown;
+        }
+    }
+    return caption;
+}
+
+// A screen reader names a field by its caption.
 void Window::LinkCaptions() {
     for (const auto& control : controls_) {
         auto* field = dynamic_cast<TextField*>(control.get());
         if (field == nullptr || field->NativeWidget() == nullptr) {
             continue;
         }
-        const auto place = field->NativeWidget()->geometry();
-        QWidget* caption = nullptr;
-        for (const auto& other : controls_) {
-            auto* label = dynamic_cast<Label*>(other.get());
-            if (label == nullptr || label->NativeWidget() == nullptr) {
-                continue;
-            }
-            const auto at = label->NativeWidget()->geometry();
-            const bool onTheRow = at.top() <= place.bottom() && place.top() <= at.bottom();
-            if (onTheRow && at.right() < place.left() &&
-                (caption == nullptr || at.right() > caption->geometry().right())) {
-                caption = label->NativeWidget();
-            }
-        }
-        if (auto* label = qobject_cast<QLabel*>(caption)) {
-            label->setBuddy(field->NativeWidget());
+        if (auto* caption = CaptionOf(*field->NativeWidget())) {
+            caption->setBuddy(field->NativeWidget());
         }
     }
 }

@@ -13,6 +13,7 @@
 #include "framework/PropertyRecord.h"
 #include "framework/UiThread.h"
 
+class QLabel;
 class QWidget;
 class WindowWidget;
 
@@ -130,6 +131,7 @@ class Window : public PropertyTarget, public std::enable_shared_from_this<Window
     void ApplyWindowFlags();
     void UpdateTabOrder();
     void LinkCaptions();
+    QLabel* CaptionOf(const QWidget& widget) const;
     void Dispose();
 
     WindowWidget* widget_;

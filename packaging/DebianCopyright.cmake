@@ -2,6 +2,17 @@
 # help text, so the package carries the very notice the program shows.
 # Usage: cmake -DINPUT=help.txt -DOUTPUT=copyright -P DebianCopyright.cmake
 
+# Takes the text before the first separator out of the variable named by `text_var`
+# into `head_var`, dropping the separator; the text must hold one.
+function(take_until text_var separator head_var)
+  string(FIND "${${text_var}}" "${separator}" at)
+  string(SUBSTRING "${${text_var}}" 0 ${at} head)
+  math(EXPR next "${at} + 1")
+  string(SUBSTRING "${${text_var}}" ${next} -1 rest)
+  set(${head_var} "${head}" PARENT_SCOPE)
+  set(${text_var} "${rest}" PARENT_SCOPE)
+endfunction()
+
 file(READ "${INPUT}" text)
 # The notice follows the rule of dashes at the end of the help text.
 string(FIND "${text}" "–––" rule REVERSE)
@@ -9,9 +20,7 @@ if(rule LESS 0)
   message(FATAL_ERROR "${INPUT}: no rule of dashes before the notice")
 endif()
 string(SUBSTRING "${text}" ${rule} -1 notice)
-string(FIND "${notice}" "\r" end_of_rule)
-math(EXPR start "${end_of_rule} + 1")
-string(SUBSTRING "${notice}" ${start} -1 notice)
+take_until(notice "\r" rule_line)
 string(STRIP "${notice}" notice)
 
 # The help text separates its lines by CR and leaves paragraphs unwrapped; the
@@ -21,10 +30,7 @@ string(STRIP "${notice}" notice)
 set(body "")
 string(APPEND notice "\r")
 while(NOT notice STREQUAL "")
-  string(FIND "${notice}" "\r" eol)
-  string(SUBSTRING "${notice}" 0 ${eol} line)
-  math(EXPR next "${eol} + 1")
-  string(SUBSTRING "${notice}" ${next} -1 notice)
+  take_until(notice "\r" line)
   if(line STREQUAL "")
     string(APPEND body " .\n")
     continue()
@@ -32,10 +38,7 @@ while(NOT notice STREQUAL "")
   set(current "")
   string(APPEND line " ")
   while(NOT line STREQUAL "")
-    string(FIND "${line}" " " space)
-    string(SUBSTRING "${line}" 0 ${space} word)
-    math(EXPR next "${space} + 1")
-    string(SUBSTRING "${line}" ${next} -1 line)
+    take_until(line " " word)
     string(LENGTH "${current} ${word}" length)
     if(current STREQUAL "")
       set(current "${word}")
