@@ -17,6 +17,7 @@ bool Label::ApplyProperty(std::string_view name, const PropertyValue& value) {
     }
     if (name == "Text") {
         label().setText(QString::fromStdString(std::get<std::string>(value)));
+        LayoutChanged();
     } else if (name == "Multiline") {
         label().setWordWrap(std::get<bool>(value));
     } else if (name == "Selectable") {

@@ -64,7 +64,7 @@ const std::map<std::string, ValueForm, std::less<>>& Forms() {
         }
         for (const char* name :
              {"Title", "Name", "Format", "Tooltip", "FontName", "Hint", "Text", "ValidationMask",
-              "DataSource", "DataField", "InitialParent", "Caption"}) {
+              "DataSource", "DataField", "InitialParent", "Caption", "AccessibleName"}) {
             m.emplace(name, ValueForm::Text);
         }
         m.emplace("BackgroundColor", ValueForm::Colour);

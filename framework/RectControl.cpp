@@ -55,6 +55,24 @@ void RectControl::SetFocus() {
 void RectControl::AccessibleName(const std::string& name) {
     CheckUIThread();
     widget().setAccessibleName(QString::fromStdString(name));
+    ownAccessibleName_ = !name.empty();
+    if (!ownAccessibleName_) {
+        LayoutChanged();
+    }
+}
+
+void RectControl::NameAfterCaption(const std::string& caption) {
+    // Never through QLabel::setBuddy: that would make an "&" in the caption a keyboard
+    // mnemonic, and a label can be the buddy of one field only.
+    if (!ownAccessibleName_) {
+        widget().setAccessibleName(QString::fromStdString(caption));
+    }
+}
+
+void RectControl::LayoutChanged() {
+    if (auto window = ownerWindow()) {
+        window->ControlsChanged();
+    }
 }
 
 void RectControl::AccessibleDescription(const std::string& description) {
@@ -83,6 +101,7 @@ bool RectControl::ApplyProperty(std::string_view name, const PropertyValue& valu
                            : height_) = number;
         widget().setGeometry(static_cast<int>(left_), static_cast<int>(top_),
                              static_cast<int>(width_), static_cast<int>(height_));
+        LayoutChanged();
         return true;
     }
     if (name == "TabIndex") {
@@ -100,6 +119,10 @@ bool RectControl::ApplyProperty(std::string_view name, const PropertyValue& valu
     }
     if (name == "Enabled") {
         widget().setEnabled(std::get<bool>(value));
+        return true;
+    }
+    if (name == "AccessibleName") {
+        AccessibleName(std::get<std::string>(value));
         return true;
     }
     if (name == "Tooltip") {

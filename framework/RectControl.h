@@ -21,7 +21,9 @@ class RectControl : public Control {
     bool Enabled() const;
 
     // What assistive technology such as a screen reader announces for the control,
-    // where its caption or picture does not say it.
+    // where its caption or picture does not say it; also the record entry
+    // "AccessibleName". A text field with no name of its own is named after its caption
+    // (see Window); the empty name gives it back to that rule.
     void AccessibleName(const std::string& name);
     void AccessibleDescription(const std::string& description);
 
@@ -44,11 +46,20 @@ class RectControl : public Control {
     // The widget, which is alive for as long as the control's window is.
     QWidget& widget() const;
 
+    // The window names its text fields by their captions, and must hear when a control
+    // moves or a caption changes.
+    void LayoutChanged();
+
   private:
+    friend class Window;
+    // The name that the caption rule gives; a name of the control's own wins.
+    void NameAfterCaption(const std::string& caption);
+
     struct WidgetGuard;
     std::unique_ptr<WidgetGuard> guard_;
     std::int64_t left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     std::int64_t tabIndex_ = 0;
     bool tabStop_ = false;
     bool visible_ = true;
+    bool ownAccessibleName_ = false;
 };

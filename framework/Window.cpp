@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
@@ -38,7 +37,7 @@ int Clamp(std::int64_t value) {
 std::shared_ptr<Window> GetImplicitWindow(std::string_view className) {
     CheckUIThread();
     for (const auto& window : OpenWindowList()) {
-        if (window->ClassName() == className) {
+        if (!window->IsClosed() && window->ClassName() == className) {
             return window;
         }
     }
@@ -72,19 +71,30 @@ Window::~Window() {
 void Window::Constructor() {
     CheckUIThread();
     widget_->SetOwner(weak_from_this());
+    // Any of these events may close the window; construction then ends where it stands,
+    // and the closed window is never registered or shown.
+    const std::function<void()> steps[] = {
+        [this] { Layout(); },
+        [this] { CreateControls(); },
+        [this] { AddMenuHandlers(*this); },
+        [this] {
+            for (const auto& control : std::vector(controls_)) {
+                if (closed_) return;
+                control->RaiseOpen();
+            }
+        },
+    };
     try {
-        Layout();
-        CreateControls();
-        AddMenuHandlers(*this);
-        for (const auto& control : std::vector(controls_)) {
-            control->RaiseOpen();
+        for (const auto& step : steps) {
+            step();
+            if (closed_) return;
         }
     } catch (...) {
         Dispose();
         throw;
     }
     UpdateTabOrder();
-    LinkCaptions();
+    NameFieldsByCaptions();
     if (!menuBar_ && App() && App()->MenuBar()) {
         // The application's shortcuts also work in a window that shows no menu bar.
         widget_->InstallMenus(App()->MenuBar(), false);
@@ -96,11 +106,15 @@ void Window::Constructor() {
     }
 }
 
-void Window::Show() {
+void Window::CheckOpen() const {
     CheckUIThread();
     if (closed_) {
         throw NilObjectException("The window has been closed");
     }
+}
+
+void Window::Show() {
+    CheckOpen();
     if (!placed_) {
         placed_ = true;
         Place();
@@ -139,10 +153,7 @@ void Window::Place() {
 }
 
 void Window::Hide() {
-    CheckUIThread();
-    if (closed_) {
-        throw NilObjectException("The window has been closed");
-    }
+    CheckOpen();
     widget_->hide();
 }
 
@@ -190,7 +201,7 @@ std::string Window::Title() const {
 }
 
 void Window::MenuBar(std::shared_ptr<::MenuBar> bar) {
-    CheckUIThread();
+    CheckOpen();
     menuBar_ = std::move(bar);
     widget_->InstallMenus(menuBar_, true);
     if (auto* shown = widget_->menuWidget()) {
@@ -199,12 +210,13 @@ void Window::MenuBar(std::shared_ptr<::MenuBar> bar) {
 }
 
 void Window::AddControl(const std::string& name, std::shared_ptr<Control> control) {
-    CheckUIThread();
+    CheckOpen();
     if (!control) {
         throw NilObjectException("No control to add as " + name);
     }
     control->SetName(name);
     controls_.push_back(std::move(control));
+    ControlsChanged();
 }
 
 std::shared_ptr<Control> Window::ControlByName(std::string_view name) const {
@@ -269,37 +281,48 @@ void Window::UpdateTabOrder() {
     }
 }
 
-// The caption of a widget: the label on its row nearest to its left, as a sighted user
-// reads the window; none when no label stands there.
-QLabel* Window::CaptionOf(const QWidget& widget) const {
-    const auto place = widget.geometry();
-    QLabel* caption = nullptr;
-    for (const auto& control : controls_) {
-        auto* label = dynamic_cast<Label*>(control.get());
-        auto* shown = label != nullptr ? qobject_cast<QLabel*>(label->NativeWidget()) : nullptr;
-        if (shown == nullptr) {
+namespace {
+
+// The caption of a field: of the labels whose rows overlap the field's and that end left
+// of it, the nearest, as a sighted user reads the window; none when no label stands there.
+const Label* CaptionOf(const RectControl& field,
+                       const std::vector<std::shared_ptr<Control>>& controls) {
+    const auto place = field.NativeWidget()->geometry();
+    const Label* caption = nullptr;
+    int captionRight = 0;
+    for (const auto& control : controls) {
+        const auto* label = dynamic_cast<const Label*>(control.get());
+        if (label == nullptr || label->NativeWidget() == nullptr) {
             continue;
         }
-        const auto at = shown->geometry();
+        const auto at = label->NativeWidget()->geometry();
         const bool onTheRow = at.top() <= place.bottom() && place.top() <= at.bottom();
         if (onTheRow && at.right() < place.left() &&
-            (caption == nullptr || at.right() > caption->geometry().right())) {
-            caption = shown;
+            (caption == nullptr || at.right() > captionRight)) {
+            caption = label;
+            captionRight = at.right();
         }
     }
     return caption;
 }
 
-// A screen reader names a field by its caption.
-void Window::LinkCaptions() {
+}  // namespace
+
+void Window::NameFieldsByCaptions() {
     for (const auto& control : controls_) {
         auto* field = dynamic_cast<TextField*>(control.get());
         if (field == nullptr || field->NativeWidget() == nullptr) {
             continue;
         }
-        if (auto* caption = CaptionOf(*field->NativeWidget())) {
-            caption->setBuddy(field->NativeWidget());
-        }
+        const auto* caption = CaptionOf(*field, controls_);
+        static_cast<RectControl&>(*field).NameAfterCaption(caption != nullptr ? caption->Text()
+                                                                              : std::string());
+    }
+}
+
+void Window::ControlsChanged() {
+    if (constructed_ && !closed_) {
+        NameFieldsByCaptions();
     }
 }
 
@@ -330,7 +353,7 @@ void Window::ApplyWindowFlags() {
 }
 
 void Window::SetProperty(std::string_view name, const PropertyValue& value) {
-    CheckUIThread();
+    CheckOpen();
     auto integer = [&value] { return std::get<std::int64_t>(value); };
     auto boolean = [&value] { return std::get<bool>(value); };
     if (name == "Width" || name == "Height" || name == "MinimumWidth" || name == "MinimumHeight" ||

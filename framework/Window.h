@@ -13,7 +13,6 @@
 #include "framework/PropertyRecord.h"
 #include "framework/UiThread.h"
 
-class QLabel;
 class QWidget;
 class WindowWidget;
 
@@ -32,10 +31,10 @@ class Window : public PropertyTarget, public std::enable_shared_from_this<Window
     virtual std::string ClassName() const = 0;
 
     // Constructs the window: raises Layout, CreateControls and AddMenuHandlers, then
-    // the controls' Open events; makes each label the caption of the text field to its
-    // right on its row, for assistive technology; keeps the window as its class's
-    // instance; shows it if its record made it visible. A construction event that raises closes the
-    // half-built window and passes the exception on.
+    // the controls' Open events; names its text fields by their captions for assistive
+    // technology; keeps the window as its class's instance; shows it if its record made
+    // it visible. A construction event that raises closes the half-built window and
+    // passes the exception on; one that closes the window ends the construction there.
     void Constructor();
 
     // Visible, no longer minimised, and in front.
@@ -57,10 +56,11 @@ class Window : public PropertyTarget, public std::enable_shared_from_this<Window
     template <class T>
     std::shared_ptr<T> MenuItemByName(std::string_view name) const;
 
-    // A new, not yet constructed control of class T for this window.
+    // A new, not yet constructed control of class T for this window; the only way to
+    // make a control. A closed window has no room for one: NilObjectException.
     template <class T>
     std::shared_ptr<T> New() {
-        CheckUIThread();
+        CheckOpen();
         auto control = std::make_shared<T>(*this);
         static_cast<Control&>(*control).Created();
         return control;
@@ -124,14 +124,20 @@ class Window : public PropertyTarget, public std::enable_shared_from_this<Window
 
   private:
     friend class WindowWidget;
+    friend class RectControl;
+    // NilObjectException once the window has closed.
+    void CheckOpen() const;
     friend void DisposeAllWindows();
     // The first placement: the record's size, centred on the screen.
     void Place();
     void ApplyGeometry();
     void ApplyWindowFlags();
     void UpdateTabOrder();
-    void LinkCaptions();
-    QLabel* CaptionOf(const QWidget& widget) const;
+    // A text field without an accessible name of its own is announced by its caption:
+    // of the labels whose rows overlap the field's and that end left of it, the nearest.
+    // Kept up to date as controls are added, moved or retitled after construction.
+    void NameFieldsByCaptions();
+    void ControlsChanged();
     void Dispose();
 
     WindowWidget* widget_;
@@ -148,7 +154,7 @@ class Window : public PropertyTarget, public std::enable_shared_from_this<Window
     bool placed_ = false;
 };
 
-// The open window kept under the class name, or none.
+// The open window kept under the class name, or none; never a closed one.
 std::shared_ptr<Window> GetImplicitWindow(std::string_view className);
 // Every open window, shown or hidden.
 std::vector<std::shared_ptr<Window>> OpenWindows();

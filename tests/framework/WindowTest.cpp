@@ -6,9 +6,15 @@
 #include <QtTest/QTest>
 #include <thread>
 
+#include <QAccessible>
+#include <QLabel>
+
+#include "framework/Application.h"
 #include "framework/Label.h"
+#include "framework/MenuBar.h"
 #include "framework/Runtime.h"
 #include "framework/RuntimeException.h"
+#include "framework/TextArea.h"
 #include "framework/TextField.h"
 #include "tests/framework/TestWindow.h"
 #include "tests/support/GuiTest.h"
@@ -112,6 +118,72 @@ TEST_F(WindowTest, AFailingConstructionEventLeavesNoInstance) {
     EXPECT_TRUE(OpenWindows().empty());
 }
 
+// An event raised while the window is being constructed closes it. Construction stops
+// there: the closed window is neither registered nor shown, and the next instance of its
+// class is a new window. With an application menu bar, construction would go on to
+// install its shortcuts.
+struct ClosedInConstructionCase {
+    const char* label;
+    std::function<void(TestWindow&)> closeDuring;
+    bool applicationMenuBar;
+};
+void PrintTo(const ClosedInConstructionCase& c, std::ostream* os) { *os << c.label; }
+
+class WindowClosedInConstruction : public GuiTest,
+                                   public testing::WithParamInterface<ClosedInConstructionCase> {};
+
+TEST_P(WindowClosedInConstruction, StopsThereAndTheNextInstanceIsNew) {
+    if (GetParam().applicationMenuBar) {
+        auto bar = std::make_shared<MenuBar>();
+        auto menu = std::make_shared<MenuItem>();
+        menu->Text("&File");
+        auto item = std::make_shared<MenuItem>();
+        item->Text("&Quit");
+        item->Shortcut("Cmd+Q");
+        menu->AddMenu(item);
+        bar->AddMenu(menu);
+        auto application = std::make_shared<Application>();
+        application->MenuBar(bar);
+        RuntimeRegisterAppObject(application);
+    }
+    auto keep = MakeTestWindow({}, "Other.Other");
+    auto closed = MakeTestWindow(GetParam().closeDuring);
+    EXPECT_TRUE(closed->IsClosed());
+    EXPECT_FALSE(closed->Visible());
+    EXPECT_EQ(GetImplicitWindow("TestWindow.TestWindow"), nullptr);
+    EXPECT_EQ(OpenWindows(), std::vector<std::shared_ptr<Window>>{keep});
+    EXPECT_THROW(closed->New<TextField>(), NilObjectException);
+
+    auto next = ImplicitInstance<TestWindow>("TestWindow.TestWindow");
+    EXPECT_NE(next, closed);
+    EXPECT_FALSE(next->IsClosed());
+    EXPECT_TRUE(next->Visible());
+}
+
+const auto kCloseInLayout = [](TestWindow& w) {
+    w.onLayout = [](TestWindow& self) { self.Close(); };
+};
+const auto kCloseInOpen = [](TestWindow& w) {
+    w.onCreateControls = [](TestWindow& self) {
+        self.AddNewControl<TextArea>("area")->Open.Attach([&self](TextArea&) { self.Close(); });
+        self.AddNewControl<TextArea>("later");
+    };
+};
+const auto kCloseInMenuHandlers = [](TestWindow& w) {
+    w.onAddMenuHandlers = [](Window& self) { self.Close(); };
+};
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, WindowClosedInConstruction,
+    testing::Values(ClosedInConstructionCase{"Layout", kCloseInLayout, false},
+                    ClosedInConstructionCase{"LayoutWithApplicationMenuBar", kCloseInLayout, true},
+                    ClosedInConstructionCase{"ControlOpen", kCloseInOpen, false},
+                    ClosedInConstructionCase{"ControlOpenWithApplicationMenuBar", kCloseInOpen,
+                                             true},
+                    ClosedInConstructionCase{"AddMenuHandlersWithApplicationMenuBar",
+                                             kCloseInMenuHandlers, true}),
+    [](const auto& info) { return std::string(info.param.label); });
+
 TEST_F(WindowTest, CloseRaisesCloseOnceAndTheLastWindowEndsTheApplication) {
     auto first = MakeTestWindow({}, "First.First");
     auto second = MakeTestWindow({}, "Second.Second");
@@ -170,6 +242,87 @@ TEST_F(WindowTest, ARecordOnAControlNamesItsWidgetForAccessibilityTools) {
                                PropertyRecord{Text("Caption", "x")}),
                  RuntimeException);
 }
+
+// A screen reader announces a text field by its caption, the nearest label to its left on
+// its row, in the caption's own words; after construction too, as controls are added,
+// moved or retitled. A name given explicitly wins.
+struct CaptionCase {
+    const char* label;
+    std::function<void(TestWindow&)> after;
+    std::vector<std::pair<std::string, std::string>> names;
+};
+void PrintTo(const CaptionCase& c, std::ostream* os) { *os << c.label; }
+
+class FieldCaptions : public GuiTest, public testing::WithParamInterface<CaptionCase> {
+  public:
+    static PropertyRecord Placed(const std::string& name, int left, int top, int width) {
+        return PropertyRecord{Text("Name", name), Int("Left", left), Int("Top", top),
+                              Int("Width", width), Int("Height", 22)};
+    }
+    static void AddLabel(Window& w, const std::string& name, int top, const std::string& text) {
+        auto label = w.AddNewControl<Label>(name, Placed(name, 10, top, 100));
+        SetProperties(*label, PropertyRecord{Text("Text", text)});
+    }
+};
+
+TEST_P(FieldCaptions, NameEachFieldByTheCaptionOnItsRow) {
+    auto window = MakeTestWindow([](TestWindow& w) {
+        w.onCreateControls = [](TestWindow& self) {
+            AddLabel(self, "saveLabel", 10, "Save & Go:");
+            self.AddNewControl<TextField>("a", Placed("a", 120, 10, 60));
+            self.AddNewControl<TextField>("b", Placed("b", 190, 10, 60));
+            AddLabel(self, "otherLabel", 50, "Other:");
+        };
+    });
+    if (GetParam().after) GetParam().after(*window);
+    for (const auto& [field, name] : GetParam().names) {
+        auto* widget = window->ControlByName<TextField>(field)->NativeWidget();
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name),
+                  QString::fromStdString(name))
+            << field;
+    }
+    // A caption is only text: no "&" mnemonic, no Alt+letter taken from the window.
+    auto* caption = window->NativeWindow()->findChild<QLabel*>("saveLabel");
+    EXPECT_EQ(caption->buddy(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FieldCaptions,
+    testing::Values(CaptionCase{"TwoFieldsShareTheirRowsCaption",
+                                {},
+                                {{"a", "Save & Go:"}, {"b", "Save & Go:"}}},
+                    CaptionCase{"AMovedFieldTakesItsNewRowsCaption",
+                                [](TestWindow& w) {
+                                    SetProperties(*w.ControlByName<TextField>("a"),
+                                                  PropertyRecord{Int("Top", 50)});
+                                },
+                                {{"a", "Other:"}, {"b", "Save & Go:"}}},
+                    CaptionCase{"ARetitledCaptionRenamesItsFields",
+                                [](TestWindow& w) {
+                                    SetProperties(*w.ControlByName<Label>("saveLabel"),
+                                                  PropertyRecord{Text("Text", "Open:")});
+                                },
+                                {{"a", "Open:"}, {"b", "Open:"}}},
+                    CaptionCase{"AFieldMadeLaterIsNamed",
+                                [](TestWindow& w) {
+                                    w.AddNewControl<TextField>(
+                                        "c", FieldCaptions::Placed("c", 120, 50, 60));
+                                },
+                                {{"c", "Other:"}}},
+                    CaptionCase{"ANameInTheRecordWins",
+                                [](TestWindow& w) {
+                                    SetProperties(*w.ControlByName<TextField>("a"),
+                                                  PropertyRecord{Text("AccessibleName", "Amount")});
+                                },
+                                {{"a", "Amount"}, {"b", "Save & Go:"}}},
+                    CaptionCase{"AnEmptyNameGivesTheFieldBackToItsCaption",
+                                [](TestWindow& w) {
+                                    auto field = w.ControlByName<TextField>("a");
+                                    field->AccessibleName("Amount");
+                                    field->AccessibleName("");
+                                },
+                                {{"a", "Save & Go:"}}}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(WindowTest, UiOperationsOffTheUiThreadRaise) {
     auto window = MakeTestWindow();
