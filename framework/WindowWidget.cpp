@@ -7,6 +7,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QSet>
+#include <optional>
+#include <vector>
 
 #include "framework/KeyMapping.h"
 #include "framework/MenuBar.h"
@@ -33,6 +36,45 @@ void Route(const std::shared_ptr<MenuItem>& item, const std::weak_ptr<Window>& f
         return;
     }
     item->DefaultAction();
+}
+
+// The access key that "&" marks in a caption; none where it marks none ("&&" is an "&").
+std::optional<QChar> AccessKeyOf(const QString& caption) {
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&')) {
+            if (caption[i + 1] != QLatin1Char('&')) {
+                return caption[i + 1].toLower();
+            }
+            ++i;
+        }
+    }
+    return std::nullopt;
+}
+
+// The menus' titles as the bar shows them. A title that marks no access key still opens
+// with Alt and a letter, as its neighbours do: its first letter that no other title takes.
+std::vector<QString> TitlesWithAccessKeys(const MenuItem& bar) {
+    std::vector<QString> titles;
+    QSet<QChar> taken;
+    for (std::size_t i = 0; i < bar.Count(); ++i) {
+        titles.push_back(QString::fromStdString(bar.Item(i)->Text()));
+        if (auto key = AccessKeyOf(titles.back())) {
+            taken.insert(*key);
+        }
+    }
+    for (auto& title : titles) {
+        if (AccessKeyOf(title) || title.contains(QLatin1Char('&'))) {
+            continue;
+        }
+        for (qsizetype i = 0; i < title.size(); ++i) {
+            if (title[i].isLetterOrNumber() && !taken.contains(title[i].toLower())) {
+                taken.insert(title[i].toLower());
+                title.insert(i, QLatin1Char('&'));
+                break;
+            }
+        }
+    }
+    return titles;
 }
 
 }  // namespace
@@ -63,10 +105,13 @@ QAction* WindowWidget::MakeAction(const std::shared_ptr<MenuItem>& item) {
 
 void WindowWidget::AddEntries(QWidget& parent, const std::shared_ptr<MenuItem>& menu,
                               bool visible) {
+    const bool menuBar = qobject_cast<QMenuBar*>(&parent) != nullptr;
+    const auto titles = menuBar ? TitlesWithAccessKeys(*menu) : std::vector<QString>();
     for (std::size_t i = 0; i < menu->Count(); ++i) {
         auto entry = menu->Item(i);
         if (entry->Count() > 0) {
-            auto* submenu = new QMenu(QString::fromStdString(entry->Text()), &parent);
+            auto* submenu =
+                new QMenu(menuBar ? titles[i] : QString::fromStdString(entry->Text()), &parent);
             submenu->menuAction()->setVisible(entry->Visible());
             connect(submenu, &QMenu::aboutToShow, this, [this] { RefreshMenuEnabling(); });
             AddEntries(*submenu, entry, visible);

@@ -36,5 +36,4 @@ class WindowWidget : public QMainWindow {
 
     std::weak_ptr<Window> owner_;
     std::vector<std::pair<QAction*, std::shared_ptr<MenuItem>>> actions_;
-    std::vector<QAction*> hiddenActions_;
 };

@@ -87,7 +87,9 @@ TEST_F(MenuTest, TheTreeIsShownAsTheWindowsMenuBar) {
     auto menus = qtBar->actions();
     ASSERT_EQ(menus.size(), 3);
     EXPECT_EQ(menus[0]->text(), "&File");
-    EXPECT_EQ(menus[2]->text(), "Window");
+    // A title without an access key of its own gets its first letter that is free.
+    EXPECT_EQ(menus[2]->text(), "&Window");
+    EXPECT_EQ(window->MenuItemByName<MenuItem>("InfoMenu")->Text(), "Window");
     auto edit = menus[1]->menu()->actions();
     ASSERT_EQ(edit.size(), 3);
     EXPECT_TRUE(edit[1]->isSeparator());
@@ -96,6 +98,21 @@ TEST_F(MenuTest, TheTreeIsShownAsTheWindowsMenuBar) {
     EXPECT_TRUE(menus[0]->menu()->actions()[1]->shortcut().isEmpty());
     EXPECT_EQ(window->MenuItemByName<QuitMenuItem>("FileQuit")->Text(), "&Quit");
     EXPECT_THROW(window->MenuItemByName<QuitMenuItem>("InfoItem"), TypeCastException);
+}
+
+TEST_F(MenuTest, ATitleWhoseFirstLetterIsTakenGetsItsNextFreeOne) {
+    bar_ = std::make_shared<MenuBar>();
+    for (const auto& [name, title] :
+         {std::pair{"FileMenu", "&File"}, {"FormatMenu", "Format"}, {"FooMenu", "Foo"}}) {
+        bar_->AddMenu(Entry(name, title));
+        bar_->Child(name)->AddMenu(Entry(std::string(name) + "Item", "Item"));
+    }
+    auto window = MakeWindowWithBar();
+    auto menus = static_cast<QMainWindow*>(window->NativeWindow())->menuBar()->actions();
+    ASSERT_EQ(menus.size(), 3);
+    EXPECT_EQ(menus[0]->text(), "&File");
+    EXPECT_EQ(menus[1]->text(), "F&ormat");
+    EXPECT_EQ(menus[2]->text(), "Foo");
 }
 
 TEST_F(MenuTest, ACommandReachesOnlyTheHandlerRegisteredUnderItsExactName) {
