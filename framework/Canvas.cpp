@@ -31,7 +31,7 @@ class BackdropWidget : public QLabel {
 
 }  // namespace
 
-Canvas::Canvas(Window& owner) : RectControl(owner, new BackdropWidget) {}
+Canvas::Canvas(ControlKey key, Window& owner) : RectControl(key, owner, new BackdropWidget) {}
 
 Canvas::~Canvas() = default;
 

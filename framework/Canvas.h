@@ -9,7 +9,7 @@ class Picture;
 // An area that shows its backdrop picture.
 class Canvas : public RectControl {
   public:
-    explicit Canvas(Window& owner);
+    Canvas(ControlKey key, Window& owner);
     ~Canvas() override;
 
     // None leaves the area empty.

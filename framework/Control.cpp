@@ -4,7 +4,7 @@
 #include "framework/UiThread.h"
 #include "framework/Window.h"
 
-Control::Control(Window& owner) : owner_(owner.weak_from_this()) { CheckUIThread(); }
+Control::Control(ControlKey, Window& owner) : owner_(owner.weak_from_this()) { CheckUIThread(); }
 
 Control::~Control() = default;
 

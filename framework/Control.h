@@ -10,6 +10,17 @@
 
 class Window;
 
+// What a control's constructor asks for, and only Window::New can give: a control made
+// any other way would never be linked to its widget, and would swallow every event.
+class ControlKey {
+  public:
+    ControlKey(const ControlKey&) = default;
+
+  private:
+    friend class Window;
+    ControlKey() = default;
+};
+
 // Anything a window holds by name: the visible controls and its timers. A control
 // belongs to one window, which it refers to weakly.
 class Control : public PropertyTarget, public std::enable_shared_from_this<Control> {
@@ -32,7 +43,7 @@ class Control : public PropertyTarget, public std::enable_shared_from_this<Contr
     virtual void RaiseOpen() {}
 
   protected:
-    explicit Control(Window& owner);
+    Control(ControlKey key, Window& owner);
 
     // Runs once Window::New has made the control, before anything else uses it: what a
     // constructor cannot do, since the control's own overrides and its shared ownership

@@ -4,7 +4,7 @@
 
 #include "framework/TextStyle.h"
 
-Label::Label(Window& owner) : RectControl(owner, new QLabel) {}
+Label::Label(ControlKey key, Window& owner) : RectControl(key, owner, new QLabel) {}
 Label::~Label() = default;
 
 QLabel& Label::label() const { return static_cast<QLabel&>(widget()); }

@@ -9,7 +9,7 @@ class QLabel;
 // A static caption (QLabel).
 class Label : public RectControl {
   public:
-    explicit Label(Window& owner);
+    Label(ControlKey key, Window& owner);
     ~Label() override;
 
     std::string Text() const;

@@ -76,7 +76,7 @@ class PressButton : public QPushButton {
 
 }  // namespace
 
-PushButton::PushButton(Window& owner) : RectControl(owner, new PressButton) {}
+PushButton::PushButton(ControlKey key, Window& owner) : RectControl(key, owner, new PressButton) {}
 
 void PushButton::Created() {
     RectControl::Created();

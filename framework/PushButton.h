@@ -11,7 +11,7 @@ class QPushButton;
 // A push button (QPushButton) that acts when the mouse button goes down on it.
 class PushButton : public RectControl {
   public:
-    explicit PushButton(Window& owner);
+    PushButton(ControlKey key, Window& owner);
     ~PushButton() override;
 
     std::string Caption() const;

@@ -11,8 +11,8 @@ struct RectControl::WidgetGuard {
     QPointer<QWidget> widget;
 };
 
-RectControl::RectControl(Window& owner, QWidget* widget)
-    : Control(owner), guard_(std::make_unique<WidgetGuard>()) {
+RectControl::RectControl(ControlKey key, Window& owner, QWidget* widget)
+    : Control(key, owner), guard_(std::make_unique<WidgetGuard>()) {
     guard_->widget = widget;
     widget->setParent(owner.ContentWidget());
     widget->show();

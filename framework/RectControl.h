@@ -36,7 +36,7 @@ class RectControl : public Control {
 
   protected:
     // Takes ownership of the widget, which becomes a child of the window's content.
-    RectControl(Window& owner, QWidget* widget);
+    RectControl(ControlKey key, Window& owner, QWidget* widget);
 
     void Created() override;
     bool ApplyProperty(std::string_view name, const PropertyValue& value) override;

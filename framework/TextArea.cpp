@@ -7,7 +7,7 @@
 #include "framework/TextStyle.h"
 #include "framework/UiThread.h"
 
-TextArea::TextArea(Window& owner) : RectControl(owner, new QTextEdit) {
+TextArea::TextArea(ControlKey key, Window& owner) : RectControl(key, owner, new QTextEdit) {
     edit().setAcceptRichText(false);
 }
 

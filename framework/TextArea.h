@@ -13,7 +13,7 @@ class StyledText;
 // with CR, as it is stored.
 class TextArea : public RectControl {
   public:
-    explicit TextArea(Window& owner);
+    TextArea(ControlKey key, Window& owner);
     ~TextArea() override;
 
     std::string Text() const;

@@ -195,7 +195,8 @@ class CharacterLimit : public QValidator {
 
 }  // namespace
 
-TextField::TextField(Window& owner) : RectControl(owner, new FilteredLineEdit) {}
+TextField::TextField(ControlKey key, Window& owner)
+    : RectControl(key, owner, new FilteredLineEdit) {}
 
 void TextField::Created() {
     RectControl::Created();

@@ -11,7 +11,7 @@ class QLineEdit;
 // A one-line text field (QLineEdit).
 class TextField : public RectControl {
   public:
-    explicit TextField(Window& owner);
+    TextField(ControlKey key, Window& owner);
     ~TextField() override;
 
     std::string Text() const;

@@ -11,7 +11,7 @@ constexpr std::int64_t kOff = 0;
 constexpr std::int64_t kSingle = 1;
 }  // namespace
 
-Timer::Timer(Window& owner) : Control(owner), timer_(new QTimer) {
+Timer::Timer(ControlKey key, Window& owner) : Control(key, owner), timer_(new QTimer) {
     // Qt's default timers may fire up to 5% early so that wake-ups coalesce.
     timer_->setTimerType(Qt::PreciseTimer);
     QObject::connect(timer_, &QTimer::timeout, [this] { Fire(); });

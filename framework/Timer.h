@@ -13,7 +13,7 @@ class QTimer;
 // period has passed.
 class Timer : public Control {
   public:
-    explicit Timer(Window& owner);
+    Timer(ControlKey key, Window& owner);
     ~Timer() override;
 
     void RunMode(std::int64_t mode);

@@ -61,7 +61,7 @@ class Window : public PropertyTarget, public std::enable_shared_from_this<Window
     template <class T>
     std::shared_ptr<T> New() {
         CheckOpen();
-        auto control = std::make_shared<T>(*this);
+        auto control = std::make_shared<T>(ControlKey{}, *this);
         static_cast<Control&>(*control).Created();
         return control;
     }

@@ -20,7 +20,7 @@ class AboutWnd : public Window {
     // found by name like the visible ones.
     class _wrapper_Timer1 : public Timer {
       public:
-        explicit _wrapper_Timer1(Window& owner) : Timer(owner) {}
+        _wrapper_Timer1(ControlKey key, Window& owner) : Timer(key, owner) {}
     };
 
     std::string ClassName() const override { return "AboutWnd.AboutWnd"; }

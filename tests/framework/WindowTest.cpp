@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QtTest/QTest>
 #include <thread>
+#include <type_traits>
 
 #include <QAccessible>
 #include <QLabel>
@@ -206,6 +207,10 @@ TEST_F(WindowTest, TheCloseBoxClosesTheWindow) {
     EXPECT_EQ(window->log.back(), "Close");
     EXPECT_FALSE(IsQuitting());
 }
+
+// Only a window makes its controls: one made otherwise would never hear its widget.
+static_assert(!std::is_default_constructible_v<ControlKey>);
+static_assert(!std::is_constructible_v<TextField, Window&>);
 
 TEST_F(WindowTest, ControlsAreFoundByNameWithACheckedClass) {
     auto window = MakeTestWindow([](TestWindow& w) {
