@@ -5,6 +5,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QResizeEvent>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QValidator>
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "framework/KeyMapping.h"
 #include "framework/Runtime.h"
@@ -27,22 +29,42 @@ namespace {
 // does. Pasting is not typing and is not filtered.
 class FilteredLineEdit : public QLineEdit {
   public:
+    FilteredLineEdit() {
+        // The user's editing makes the text the user's: it is never shrunk, so what the
+        // user types scrolls as in any field, but a shrunk text that the user shortens
+        // gets the field's own font back as soon as it fits in it.
+        connect(this, &QLineEdit::textEdited, this, [this] {
+            written_ = false;
+            Fit();
+        });
+    }
+
     // The field is linked once it is owned, and only weakly: a KeyDown handler may
     // close the window and release the field while this widget is inside one of its
     // own events, which then goes no further.
     void Link(std::weak_ptr<TextField> field) { field_ = std::move(field); }
 
     // Shows text that the program wrote whole, from its first character, as a native
-    // field does: in the record's font, or where that is too wide for the field, in the
-    // largest smaller size that fits. Qt would scroll to the caret at the end and cut
-    // off the start, and "2.750001e-05" would read as "750001e-05".
+    // field does: in the field's own font, or where that is too wide for the field, in
+    // the largest smaller size that fits, for as long as the text stays. Qt would scroll
+    // to the caret at the end and cut off the start, and "2.750001e-05" would read as
+    // "750001e-05".
     void ShowWhole() {
-        ApplyRecordedFontSize(*this);
-        QFont font = this->font();
-        while (!Fits(text(), font) && Smaller(font)) {
-        }
-        setFont(font);
+        written_ = true;
+        Fit();
         setCursorPosition(0);
+    }
+
+    // The font and colour properties. They change the field's own font, never the
+    // smaller copy that a written text is shown in, and the text is fitted again in the
+    // new font.
+    bool ApplyStyle(std::string_view name, const PropertyValue& value) {
+        if (ownFont_) {
+            setFont(*std::exchange(ownFont_, std::nullopt));
+        }
+        const bool applied = ApplyTextStyle(*this, name, value);
+        Fit();
+        return applied;
     }
 
   protected:
@@ -165,7 +187,32 @@ class FilteredLineEdit : public QLineEdit {
         return true;
     }
 
+    // A wider or narrower field fits its text again.
+    void resizeEvent(QResizeEvent* event) override {
+        QLineEdit::resizeEvent(event);
+        Fit();
+    }
+
+    // Shows a written text in the field's own font or the largest smaller size of it that
+    // fits, and a text the user has edited in the own font once it fits in it.
+    void Fit() {
+        const QFont own = ownFont_.value_or(font());
+        QFont font = own;
+        if (written_) {
+            while (!Fits(text(), font) && Smaller(font)) {
+            }
+        } else if (!Fits(text(), own)) {
+            return;
+        }
+        ownFont_ = font == own ? std::nullopt : std::optional(own);
+        if (font != this->font()) setFont(font);
+    }
+
     std::weak_ptr<TextField> field_;
+    // The field's own font, the one its properties give it, while the field shows a
+    // smaller copy of it; otherwise the font shown is its own.
+    std::optional<QFont> ownFont_;
+    bool written_ = false;  // the text is the program's, not edited by the user since
 };
 
 // Limits what the user types and pastes. Text written by the program is not checked,
@@ -226,7 +273,7 @@ bool TextField::RaiseKeyDown(const std::string& key) {
 }
 
 bool TextField::ApplyProperty(std::string_view name, const PropertyValue& value) {
-    if (ApplyTextStyle(edit(), name, value)) {
+    if (static_cast<FilteredLineEdit&>(edit()).ApplyStyle(name, value)) {
         return true;
     }
     if (name == "Text") {

@@ -17,7 +17,8 @@ class TextField : public RectControl {
     std::string Text() const;
     // Writes the whole text, also past MaximumCharactersAllowed, which limits only
     // what the user types and pastes, and shows it whole: from its first character, in
-    // a smaller font where the record's is too wide for the field.
+    // a smaller font where the field's own is too wide for it, fitted again when the
+    // field's size or font changes.
     void Text(const std::string& text);
     std::int64_t MaximumCharactersAllowed() const { return maximumCharacters_; }
 

@@ -217,41 +217,63 @@ TEST_F(TextFieldTest, TheProgramWritesTheWholeTextPastTheLimitAndTheUserCanShort
 namespace {
 
 // Text that the program writes is read whole, from its first character to its last,
-// without scrolling; text that fits in the record's font keeps it.
+// without scrolling, for as long as it is shown: in the field's own font where that
+// fits, else in a smaller one, fitted again when the field's width or font changes.
 struct WrittenText {
     const char* label;
     const char* text;
-    bool keepsRecordFont;
+    bool inOwnFont;
+    PropertyRecord whileShown{};  // set while the text is shown
+    int ownPixelsAfter = 0;       // the size that whileShown gives the own font
+    // Set before the text is written: by default the calculator's result fields'.
+    PropertyRecord field{Text("FontName", "Courier"), Single("FontSize", 12.0f),
+                         Byte("FontUnit", 0), Int("TextAlignment", 2)};
 };
 void PrintTo(const WrittenText& c, std::ostream* os) { *os << c.label; }
 
 class WrittenTextTest : public TextFieldTest, public testing::WithParamInterface<WrittenText> {};
 
 TEST_P(WrittenTextTest, IsShownWholeInTheField) {
-    SetProperties(*field_, PropertyRecord{Text("FontName", "Courier"), Single("FontSize", 12.0f),
-                                          Byte("FontUnit", 0), Int("TextAlignment", 2)});
-    const auto text = QString::fromLatin1(GetParam().text);
-    field_->Text(GetParam().text);
+    const auto& c = GetParam();
+    SetProperties(*field_, c.field);
+    QFont own = edit_->font();
+    if (c.ownPixelsAfter > 0) own.setPixelSize(c.ownPixelsAfter);
+    const auto text = QString::fromLatin1(c.text);
+    field_->Text(c.text);
+    SetProperties(*field_, c.whileShown);
     (void)edit_->grab();  // lays the text out as painting it on screen does
     const int middle = edit_->height() / 2;
     EXPECT_EQ(edit_->cursorPositionAt(QPoint(0, middle)), 0) << "the start is cut off";
     EXPECT_EQ(edit_->cursorPositionAt(QPoint(edit_->width() - 1, middle)), text.size())
         << "the end is cut off";
-    EXPECT_EQ(edit_->font().pixelSize() == 12, GetParam().keepsRecordFont)
-        << "font size " << edit_->font().pixelSize();
-    // Emptied again, the field is back to the record's font.
+    EXPECT_EQ(edit_->font() == own, c.inOwnFont) << edit_->font().toString().toStdString();
+    // Emptied again, the field is back to its own font.
     field_->Text("");
-    EXPECT_EQ(edit_->font().pixelSize(), 12);
+    EXPECT_EQ(edit_->font().toString().toStdString(), own.toString().toStdString());
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, WrittenTextTest,
-                         testing::Values(WrittenText{"SmallStatistic", "2.750001e-05", false},
-                                         WrittenText{"SmallNegativeStatistic", "-4.833336e-06",
-                                                     false},
-                                         WrittenText{"ElevenDigits", "0.002750138", false},
-                                         WrittenText{"Probability", ".999999990", true},
-                                         WrittenText{"WorkedExample", "12.34907", true},
-                                         WrittenText{"NotANumber", "NaN", true}),
-                         [](const auto& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(
+    Table, WrittenTextTest,
+    testing::Values(
+        WrittenText{"SmallStatistic", "2.750001e-05", false},
+        WrittenText{"SmallNegativeStatistic", "-4.833336e-06", false},
+        WrittenText{"ElevenDigits", "0.002750138", false},
+        WrittenText{"Probability", ".999999990", true},
+        WrittenText{"WorkedExample", "12.34907", true}, WrittenText{"NotANumber", "NaN", true},
+        WrittenText{"NoRecordedSize",
+                    "-4.833336e-06",
+                    false,
+                    {},
+                    0,
+                    {Text("FontName", "Courier"), Int("TextAlignment", 2)}},
+        WrittenText{"FieldMadeWider", "2.750001e-05", true, {Int("Width", 200)}},
+        WrittenText{"FieldMadeNarrower",
+                    "2.750001e-05",
+                    false,
+                    {Int("Width", 80)},
+                    0,
+                    {Text("FontName", "Courier"), Single("FontSize", 12.0f), Int("Width", 200)}},
+        WrittenText{"LargerFontSize", "2.750001e-05", false, {Single("FontSize", 14.0f)}, 14}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace
