@@ -45,8 +45,7 @@ QColor ToQColor(const Color& color) {
     return QColor(color.red, color.green, color.blue, 255 - color.alpha);
 }
 
-}  // namespace
-
+// Puts the font back to the size that the record gave, if it gave one.
 void ApplyRecordedFontSize(QWidget& widget) {
     const auto size = SizeOf(widget);
     if (size.size <= 0.0f) {
@@ -60,6 +59,8 @@ void ApplyRecordedFontSize(QWidget& widget) {
     }
     widget.setFont(font);
 }
+
+}  // namespace
 
 void SetFontFamily(QWidget& widget, const std::string& family) {
     QFont font = widget.font();

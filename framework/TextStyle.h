@@ -10,9 +10,6 @@ class QWidget;
 // for a property that is none of them.
 bool ApplyTextStyle(QWidget& widget, std::string_view name, const PropertyValue& value);
 
-// Puts the font back to the size that the record gave, if it gave one.
-void ApplyRecordedFontSize(QWidget& widget);
-
 // "System" is the desktop's sans-serif font, "Courier" a fixed-width font that falls
 // back to the desktop's monospace one.
 void SetFontFamily(QWidget& widget, const std::string& family);
