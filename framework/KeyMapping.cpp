@@ -31,12 +31,50 @@ bool OnlyModifiesTheNextKey(int key) {
     }
 }
 
+// Keys of a PC keyboard that neither type nor edit, which a field refuses as it
+// refuses a letter. Every other key that types nothing is left to the desktop or Qt.
+bool IsRefused(int key) {
+    switch (key) {
+        case Qt::Key_Insert:
+        case Qt::Key_Pause:
+        case Qt::Key_Print:
+        case Qt::Key_SysReq:
+        case Qt::Key_ScrollLock:
+        case Qt::Key_Clear:  // keypad 5 with Num Lock off
+            return true;
+        default:
+            return key >= Qt::Key_F1 && key <= Qt::Key_F35;
+    }
+}
+
+// Keys that the desktop acts on (volume, media, brightness, power, launching programs:
+// the block that Qt itself starts as ignored), and the Menu key, with which Qt opens
+// the focused widget's context menu.
+bool IsForTheDesktop(int key) {
+    return key == Qt::Key_Menu || (key >= Qt::Key_Back && key <= Qt::Key_MediaLast);
+}
+
 }  // namespace
+
+std::optional<QKeyCombination> EditingCommandFor(const QKeyEvent& event) {
+    // The keypad's Insert and Delete (Num Lock off) are the same commands.
+    const auto modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    if (event.key() == Qt::Key_Insert && modifiers == Qt::ShiftModifier) {
+        return QKeyCombination(Qt::ControlModifier, Qt::Key_V);
+    }
+    if (event.key() == Qt::Key_Insert && modifiers == Qt::ControlModifier) {
+        return QKeyCombination(Qt::ControlModifier, Qt::Key_C);
+    }
+    if (event.key() == Qt::Key_Delete && modifiers == Qt::ShiftModifier) {
+        return QKeyCombination(Qt::ControlModifier, Qt::Key_X);
+    }
+    return std::nullopt;
+}
 
 std::optional<std::string> KeyTextFor(const QKeyEvent& event) {
     // Ctrl is the command modifier. Super (Meta) and Alt are not: their keys still
     // type, so they must reach the filters like any other key.
-    if (event.modifiers() & Qt::ControlModifier) {
+    if ((event.modifiers() & Qt::ControlModifier) || EditingCommandFor(event)) {
         return std::nullopt;
     }
     switch (event.key()) {
@@ -72,13 +110,15 @@ std::optional<std::string> KeyTextFor(const QKeyEvent& event) {
         default:
             break;
     }
-    if (OnlyModifiesTheNextKey(event.key())) {
+    if (IsRefused(event.key())) {
+        return Code(KeyCode::RefusedKey);
+    }
+    if (OnlyModifiesTheNextKey(event.key()) || IsForTheDesktop(event.key())) {
         return std::nullopt;
     }
     const auto text = event.text();
     if (text.isEmpty() || text.at(0).category() == QChar::Other_Control) {
-        // Function keys, Insert, Pause and every other key that types nothing.
-        return Code(KeyCode::FunctionKey);
+        return std::nullopt;
     }
     return text.toStdString();
 }

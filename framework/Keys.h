@@ -13,7 +13,8 @@ inline constexpr std::int64_t Tab = 9;
 inline constexpr std::int64_t PageUp = 11;
 inline constexpr std::int64_t PageDown = 12;
 inline constexpr std::int64_t Return = 13;
-inline constexpr std::int64_t FunctionKey = 16;  // also any other key that types nothing
+// A key that types nothing but is refused: F1, Insert, Pause (KeyMapping.cpp lists them).
+inline constexpr std::int64_t RefusedKey = 16;
 inline constexpr std::int64_t Escape = 27;
 inline constexpr std::int64_t Left = 28;
 inline constexpr std::int64_t Right = 29;

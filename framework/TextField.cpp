@@ -73,6 +73,11 @@ class FilteredLineEdit : public QLineEdit {
             return QLineEdit::event(event);
         }
         auto& key = *static_cast<QKeyEvent*>(event);
+        if (const auto command = EditingCommandFor(key)) {
+            // Shift+Insert, Ctrl+Insert and Shift+Delete take the route of Ctrl+V, C and
+            // X, which every platform theme binds; a paste still meets the character limit.
+            return ForwardAs(key, *command);
+        }
         if (key.modifiers() & Qt::ControlModifier) {
             // A command, never typing: Qt would still insert the text of, say, Ctrl+Alt+x.
             return ForwardWithText(key, QString());
@@ -143,6 +148,14 @@ class FilteredLineEdit : public QLineEdit {
             return std::nullopt;
         }
         return accepted;
+    }
+
+    bool ForwardAs(QKeyEvent& key, QKeyCombination command) {
+        QKeyEvent copy(key.type(), command.key(), command.keyboardModifiers(), QString(),
+                       key.isAutoRepeat(), static_cast<quint16>(key.count()));
+        const bool result = QLineEdit::event(&copy);
+        key.setAccepted(copy.isAccepted());
+        return result;
     }
 
     bool ForwardWithText(QKeyEvent& key, const QString& text) {

@@ -25,8 +25,9 @@ class TextField : public RectControl {
     // Every key typed while the field has the focus, before it takes effect, as the
     // text of one character (see framework/Keys.h); so is each character that an input
     // method commits (a dead key, a compose sequence). True consumes the key: it then
-    // has no effect at all. Key combinations with Ctrl are commands: they are never
-    // delivered and never type. Pasted text is not delivered.
+    // has no effect at all. Key combinations with Ctrl, and Shift+Insert and
+    // Shift+Delete (paste and cut), are commands: they are never delivered and never
+    // type. Pasted text is not delivered.
     EventSlot<bool(TextField&, const std::string&)> KeyDown;
 
     // Called by the field's widget.

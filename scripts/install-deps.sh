@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation
-  xvfb xauth x11-utils xdotool xclip imagemagick
+  xvfb xauth x11-utils xdotool xclip xtrace imagemagick
   clang-format dpkg-dev file desktop-file-utils appstream lintian
 )
 

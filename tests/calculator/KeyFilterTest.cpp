@@ -1,4 +1,5 @@
 // The key filters of the six text fields, key by key through the real key path.
+#include <QClipboard>
 #include <string>
 #include <vector>
 
@@ -6,16 +7,20 @@
 
 namespace {
 
-// What a key does to a field holding "12" with the caret between the two digits.
+// What a key does to a field holding "12" with the caret between the two digits, while
+// the clipboard holds the case's text.
 enum class Effect {
     Inserted,       // "1?2", caret after the new character
+    Pasted,         // the clipboard's text inserted as "1?2" is, the clipboard unchanged
+    Copied,         // with both digits selected: the clipboard holds "12", the text unchanged
+    Cut,            // with both digits selected: the clipboard holds "12", the field empty
     Refused,        // one beep; text, caret and focus unchanged
     CaretLeft,      // caret before "1"
     CaretRight,     // caret after "2"
     DeletedBefore,  // "2"
     DeletedAfter,   // "1"
     FocusMoved,     // the next field of the tab order has the focus
-    Ignored,        // no beep; text, caret and focus unchanged (a modifier pressed alone)
+    Ignored,        // no beep; text, caret, focus and clipboard unchanged
 };
 
 struct KeyCase {
@@ -25,11 +30,12 @@ struct KeyCase {
     Effect inDeterminant;
     Effect elsewhere;
     Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+    QString clipboard = "34";
 };
 
 KeyCase Same(const char* name, Qt::Key key, QString text, Effect effect,
-             Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    return {name, key, std::move(text), effect, effect, modifiers};
+             Qt::KeyboardModifiers modifiers = Qt::NoModifier, QString clipboard = "34") {
+    return {name, key, std::move(text), effect, effect, modifiers, std::move(clipboard)};
 }
 
 std::vector<KeyCase> KeyTable() {
@@ -63,6 +69,18 @@ std::vector<KeyCase> KeyTable() {
     keys.push_back(Same("F1", Qt::Key_F1, "", Effect::Refused));
     keys.push_back(Same("F24", Qt::Key_F24, "", Effect::Refused));
     keys.push_back(Same("Shift alone", Qt::Key_Shift, "", Effect::Ignored, Qt::ShiftModifier));
+    // Keys for the desktop, and the Menu key, with which the platform opens the context
+    // menu (offscreen it opens none).
+    keys.push_back(Same("volume up", Qt::Key_VolumeUp, "", Effect::Ignored));
+    keys.push_back(Same("media play", Qt::Key_MediaPlay, "", Effect::Ignored));
+    keys.push_back(Same("Menu", Qt::Key_Menu, "", Effect::Ignored));
+    // The editing commands of Linux desktops, as Edit > Paste, Copy and Cut; a paste
+    // that would take the field past its character limit inserts nothing, silently.
+    keys.push_back(Same("Shift+Insert", Qt::Key_Insert, "", Effect::Pasted, Qt::ShiftModifier));
+    keys.push_back(Same("Shift+Insert past the limit", Qt::Key_Insert, "", Effect::Ignored,
+                        Qt::ShiftModifier, "34567890"));
+    keys.push_back(Same("Ctrl+Insert", Qt::Key_Insert, "", Effect::Copied, Qt::ControlModifier));
+    keys.push_back(Same("Shift+Delete", Qt::Key_Delete, "", Effect::Cut, Qt::ShiftModifier));
     keys.push_back(Same("Left", Qt::Key_Left, "", Effect::CaretLeft));
     keys.push_back(Same("Right", Qt::Key_Right, "", Effect::CaretRight));
     keys.push_back(Same("Backspace", Qt::Key_Backspace, "\b", Effect::DeletedBefore));
@@ -85,6 +103,10 @@ TEST_P(KeyFilterTest, AcceptedKeysEditSilentlyAndRefusedKeysBeepOnceAndChangeNot
         window->ControlByName<TextField>(field)->Text("12");
         window->ControlByName<TextField>(field)->SetFocus();
         edit->setCursorPosition(1);
+        if (key.elsewhere == Effect::Copied || key.elsewhere == Effect::Cut) {
+            edit->selectAll();
+        }
+        QApplication::clipboard()->setText(key.clipboard);
         ASSERT_EQ(Focused(), edit);
 
         DialogRecorder dialogs;
@@ -98,11 +120,25 @@ TEST_P(KeyFilterTest, AcceptedKeysEditSilentlyAndRefusedKeysBeepOnceAndChangeNot
                 EXPECT_EQ(edit->text(), "1" + key.text + "2");
                 EXPECT_EQ(edit->cursorPosition(), 2);
                 break;
+            case Effect::Pasted:
+                EXPECT_EQ(edit->text(), "1" + key.clipboard + "2");
+                EXPECT_EQ(edit->cursorPosition(), 1 + key.clipboard.size());
+                EXPECT_EQ(QApplication::clipboard()->text(), key.clipboard);
+                break;
+            case Effect::Copied:
+                EXPECT_EQ(edit->text(), "12");
+                EXPECT_EQ(QApplication::clipboard()->text(), "12");
+                break;
+            case Effect::Cut:
+                EXPECT_EQ(edit->text(), "");
+                EXPECT_EQ(QApplication::clipboard()->text(), "12");
+                break;
             case Effect::Refused:
             case Effect::Ignored:
                 EXPECT_EQ(edit->text(), "12");
                 EXPECT_EQ(edit->cursorPosition(), 1);
                 EXPECT_EQ(Focused(), edit);
+                EXPECT_EQ(QApplication::clipboard()->text(), key.clipboard);
                 break;
             case Effect::CaretLeft:
                 EXPECT_EQ(edit->text(), "12");

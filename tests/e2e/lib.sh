@@ -7,6 +7,8 @@ E2E_LOG=$(mktemp)
 XVFB_PID=""
 PROGRAM_PID=""
 CALCULATOR=""
+# A command to start the program through, such as an X protocol tracer; none by default.
+PROGRAM_LAUNCHER=()
 export QT_QPA_PLATFORM=xcb
 
 e2e_cleanup() {
@@ -67,7 +69,7 @@ wait_for_window() {
 # Starts the program and waits for its calculator window, which opens by itself once
 # the About window gives way after 4 s, then gives it the keyboard focus.
 start_program_and_wait_for_calculator() {
-    "$PROGRAM" >"$E2E_LOG" 2>&1 &
+    "${PROGRAM_LAUNCHER[@]}" "$PROGRAM" >"$E2E_LOG" 2>&1 &
     PROGRAM_PID=$!
     wait_for_window "600x[0-9]+" "calculator window"
     CALCULATOR=$WINDOW
