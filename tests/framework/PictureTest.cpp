@@ -54,11 +54,14 @@ TEST_F(PictureTest, LooksNowhereButTheResourcesFolder) {
     EXPECT_EQ(Picture::OpenFromApp(outside.toStdString()), nullptr);
 }
 
+// In the build's layout, as in an install, the program's folder (bin/) and
+// share/veltranoquisenary/ sit side by side.
 TEST_F(PictureTest, TheDefaultFolderIsFoundFromTheProgramsOwnLocation) {
     Picture::SetResourcesFolder({});
-    const QDir expected(QDir(QCoreApplication::applicationDirPath())
-                            .filePath(QStringLiteral(VQ_RESOURCES_FROM_BINDIR)));
-    EXPECT_EQ(Picture::ResourcesFolder(), expected.absolutePath().toStdString());
+    QDir prefix(QCoreApplication::applicationDirPath());
+    ASSERT_TRUE(prefix.cdUp());
+    EXPECT_EQ(Picture::ResourcesFolder(),
+              prefix.filePath(QStringLiteral("share/veltranoquisenary")).toStdString());
 }
 
 }  // namespace
