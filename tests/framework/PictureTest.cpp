@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <string>
 
 #include "tests/support/GuiTest.h"
 
@@ -40,6 +42,20 @@ TEST_F(PictureTest, AMissingOrUnreadableFileGivesNone) {
     junk.write("not a picture");
     junk.close();
     EXPECT_EQ(Picture::OpenFromApp("junk.png"), nullptr);
+}
+
+// Misses are tried again at every use, yet reported once, with the folder looked in.
+TEST_F(PictureTest, OnlyTheFirstMissIsReportedNamingTheFolder) {
+    WritePicture("logo.png", 4, 4);
+    testing::internal::CaptureStderr();
+    Picture::OpenFromApp("logo.png");
+    Picture::OpenFromApp("absent.png");
+    Picture::OpenFromApp("absent.png");
+    Picture::OpenFromApp("other.png");
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_NE(said.find(" no pictures in " + folder_.path().toStdString()), std::string::npos)
+        << said;
 }
 
 TEST_F(PictureTest, ALaterCallFindsAFileThatAppeared) {
