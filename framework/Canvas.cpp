@@ -10,23 +10,19 @@
 namespace {
 
 // Shows the backdrop at its natural size from the top-left corner. A label that holds
-// a picture is what assistive technology reads as an image. It keeps the picture
-// itself, so that it never has to reach back to a canvas that may be gone.
+// a picture is what assistive technology reads as an image. It paints a pixmap copy of
+// the picture, so it never has to reach back to a canvas or picture that may be gone.
 class BackdropWidget : public QLabel {
   public:
     BackdropWidget() { setAlignment(Qt::AlignLeft | Qt::AlignTop); }
 
-    void Picture(std::shared_ptr<::Picture> picture) {
-        picture_ = std::move(picture);
-        if (picture_) {
-            setPixmap(QPixmap::fromImage(picture_->Image()));
+    void Picture(const ::Picture* picture) {
+        if (picture != nullptr) {
+            setPixmap(QPixmap::fromImage(picture->Image()));
         } else {
             clear();
         }
     }
-
-  private:
-    std::shared_ptr<::Picture> picture_;
 };
 
 }  // namespace
@@ -37,7 +33,7 @@ Canvas::~Canvas() = default;
 
 void Canvas::Backdrop(std::shared_ptr<Picture> picture) {
     CheckUIThread();
-    static_cast<BackdropWidget&>(widget()).Picture(picture);
+    static_cast<BackdropWidget&>(widget()).Picture(picture.get());
     backdrop_ = std::move(picture);
 }
 

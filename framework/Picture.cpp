@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QImage>
 #include <QImageReader>
+#include <iostream>
+
+#include "framework/RuntimeState.h"
 
 namespace {
 
@@ -37,9 +40,20 @@ std::shared_ptr<Picture> Picture::OpenFromApp(std::string_view fileName) {
     if (name.isEmpty() || name.contains(QLatin1Char('/'))) {
         return nullptr;
     }
-    QImageReader reader(QDir(QString::fromStdString(ResourcesFolder())).filePath(name));
+    const auto folder = QString::fromStdString(ResourcesFolder());
+    QImageReader reader(QDir(folder).filePath(name));
     QImage image = reader.read();
     if (image.isNull()) {
+        // A program copied away from its data folder shows empty pictures; one line
+        // says where they were looked for. A miss is tried again at every use, so
+        // only the first is told.
+        auto& runtime = Runtime();
+        if (!runtime.reportedMissingPicture) {
+            runtime.reportedMissingPicture = true;
+            std::cerr << "Veltranoquisenary: no pictures in " << folder.toStdString() << " ("
+                      << name.toStdString() << ": " << reader.errorString().toStdString() << ")"
+                      << std::endl;
+        }
         return nullptr;
     }
     return std::make_shared<Picture>(image);

@@ -18,6 +18,7 @@ struct RuntimeState {
     std::shared_ptr<Application> application;
     bool quitting = false;
     bool reportedUnhandled = false;
+    bool reportedMissingPicture = false;
     int exitCode = 0;
 };
 

@@ -11,6 +11,7 @@ void ResetRuntimeForTesting() {
     runtime.exceptionHelper = nullptr;
     runtime.quitting = false;
     runtime.reportedUnhandled = false;
+    runtime.reportedMissingPicture = false;
     runtime.exitCode = 0;
     SetMsgBoxHandler({});
     SetBeepHandler({});

@@ -6,6 +6,13 @@
 # into `head_var`, dropping the separator; the text must hold one.
 function(take_until text_var separator head_var)
   string(FIND "${${text_var}}" "${separator}" at)
+  # The loops below add the separator they split at; only the help text's own CR
+  # after the rule can be missing (say, from an editor that rewrote its line ends),
+  # and without it the rule would pass into the notice.
+  if(at LESS 0)
+    message(FATAL_ERROR "${INPUT}: no CR ends the rule of dashes before the notice; "
+                        "the help text must keep its CR line ends")
+  endif()
   string(SUBSTRING "${${text_var}}" 0 ${at} head)
   math(EXPR next "${at} + 1")
   string(SUBSTRING "${${text_var}}" ${next} -1 rest)

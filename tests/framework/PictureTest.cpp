@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <string>
 
 #include "tests/support/GuiTest.h"
 
@@ -42,6 +44,20 @@ TEST_F(PictureTest, AMissingOrUnreadableFileGivesNone) {
     EXPECT_EQ(Picture::OpenFromApp("junk.png"), nullptr);
 }
 
+// Misses are tried again at every use, yet reported once, with the folder looked in.
+TEST_F(PictureTest, OnlyTheFirstMissIsReportedNamingTheFolder) {
+    WritePicture("logo.png", 4, 4);
+    testing::internal::CaptureStderr();
+    Picture::OpenFromApp("logo.png");
+    Picture::OpenFromApp("absent.png");
+    Picture::OpenFromApp("absent.png");
+    Picture::OpenFromApp("other.png");
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_NE(said.find(" no pictures in " + folder_.path().toStdString()), std::string::npos)
+        << said;
+}
+
 TEST_F(PictureTest, ALaterCallFindsAFileThatAppeared) {
     EXPECT_EQ(Picture::OpenFromApp("late.png"), nullptr);
     WritePicture("late.png", 3, 3);
@@ -54,11 +70,14 @@ TEST_F(PictureTest, LooksNowhereButTheResourcesFolder) {
     EXPECT_EQ(Picture::OpenFromApp(outside.toStdString()), nullptr);
 }
 
+// In the build's layout, as in an install, the program's folder (bin/) and
+// share/veltranoquisenary/ sit side by side.
 TEST_F(PictureTest, TheDefaultFolderIsFoundFromTheProgramsOwnLocation) {
     Picture::SetResourcesFolder({});
-    const QDir expected(QDir(QCoreApplication::applicationDirPath())
-                            .filePath(QStringLiteral(VQ_RESOURCES_FROM_BINDIR)));
-    EXPECT_EQ(Picture::ResourcesFolder(), expected.absolutePath().toStdString());
+    QDir prefix(QCoreApplication::applicationDirPath());
+    ASSERT_TRUE(prefix.cdUp());
+    EXPECT_EQ(Picture::ResourcesFolder(),
+              prefix.filePath(QStringLiteral("share/veltranoquisenary")).toStdString());
 }
 
 }  // namespace
