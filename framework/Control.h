@@ -29,7 +29,8 @@ class Control : public PropertyTarget, public std::enable_shared_from_this<Contr
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
-    // The default constructor, run after Window::New; does nothing beyond the toolkit's.
+    // The toolkit's default constructor, run after Window::New (see LinkWidget); does
+    // nothing beyond the toolkit's.
     virtual void Constructor();
 
     const std::string& Name() const { return name_; }
@@ -45,10 +46,12 @@ class Control : public PropertyTarget, public std::enable_shared_from_this<Contr
   protected:
     Control(ControlKey key, Window& owner);
 
-    // Runs once Window::New has made the control, before anything else uses it: what a
-    // constructor cannot do, since the control's own overrides and its shared ownership
-    // do not exist yet while the base classes are being built.
-    virtual void Created() {}
+    // Window::New's own last step, before anything else sees the control: links the
+    // control's widget back to it, which a C++ constructor cannot do, since the control's
+    // overrides and its shared ownership do not exist yet while its bases are being built.
+    // Not to be confused with Constructor, the toolkit's default constructor, which a
+    // window's code may override and AddNewControl runs after it.
+    virtual void LinkWidget() {}
 
     // Applies one property; false when this kind of control has no such property.
     virtual bool ApplyProperty(std::string_view name, const PropertyValue& value);

@@ -7,6 +7,7 @@
 #include <QWindow>
 #include <memory>
 
+#include "framework/ControlLink.h"
 #include "framework/Runtime.h"
 #include "framework/TextStyle.h"
 
@@ -42,19 +43,15 @@ class PressWatch : public QObject {
     bool over_ = false;
 };
 
-// Raises MouseDown on the press itself, before the button's own handling. Linked to
-// its button weakly: the handler may close the window and release the button.
-class PressButton : public QPushButton {
-  public:
-    void Link(std::weak_ptr<PushButton> button) { button_ = std::move(button); }
-
+// Raises MouseDown on the press itself, before the button's own handling.
+class PressButton : public QPushButton, public ControlLink {
   protected:
     void mousePressEvent(QMouseEvent* event) override {
         if (event->button() == Qt::LeftButton) {
             const auto position = event->position().toPoint();
             bool consumed = true;
             bool pressIsOver = false;
-            if (auto button = button_.lock()) {
+            if (auto button = Linked<PushButton>()) {
                 PressWatch watch(*this);
                 CallSystemCode(
                     [&] { consumed = button->RaiseMouseDown(position.x(), position.y()); });
@@ -62,27 +59,18 @@ class PressButton : public QPushButton {
             }
             // Once the press is over no release will come to the button, which would
             // then stay drawn pressed; a released button has nothing left to draw.
-            if (consumed || pressIsOver || button_.expired()) {
+            if (consumed || pressIsOver || Released()) {
                 event->accept();
                 return;
             }
         }
         QPushButton::mousePressEvent(event);
     }
-
-  private:
-    std::weak_ptr<PushButton> button_;
 };
 
 }  // namespace
 
 PushButton::PushButton(ControlKey key, Window& owner) : RectControl(key, owner, new PressButton) {}
-
-void PushButton::Created() {
-    RectControl::Created();
-    static_cast<PressButton&>(button()).Link(
-        std::static_pointer_cast<PushButton>(shared_from_this()));
-}
 
 PushButton::~PushButton() = default;
 

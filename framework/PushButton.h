@@ -24,7 +24,6 @@ class PushButton : public RectControl {
     bool RaiseMouseDown(std::int64_t x, std::int64_t y);
 
   protected:
-    void Created() override;
     bool ApplyProperty(std::string_view name, const PropertyValue& value) override;
     // Outside the tab order a button does not take the focus when clicked either, so a
     // click never moves the focus out of the field the user is typing in.

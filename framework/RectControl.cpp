@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "framework/ControlLink.h"
 #include "framework/RuntimeException.h"
 #include "framework/UiThread.h"
 #include "framework/Window.h"
@@ -18,8 +19,13 @@ RectControl::RectControl(ControlKey key, Window& owner, QWidget* widget)
     widget->show();
 }
 
-// From the constructor this would reach only the base's rule, whatever the kind.
-void RectControl::Created() { UpdateFocusPolicy(); }
+void RectControl::LinkWidget() {
+    if (auto* link = dynamic_cast<ControlLink*>(&widget())) {
+        link->Link(weak_from_this());
+    }
+    // From the constructor this would reach only the base's rule, whatever the kind.
+    UpdateFocusPolicy();
+}
 
 RectControl::~RectControl() {
     // The window's content widget may already have taken the widget with it, and the

@@ -38,7 +38,9 @@ class RectControl : public Control {
     // Takes ownership of the widget, which becomes a child of the window's content.
     RectControl(ControlKey key, Window& owner, QWidget* widget);
 
-    void Created() override;
+    // Links a widget that raises the control's events (a ControlLink) to the control, and
+    // sets how it takes the focus.
+    void LinkWidget() override;
     bool ApplyProperty(std::string_view name, const PropertyValue& value) override;
     // How the control's widget takes the focus, from TabStop and the kind's own rules.
     virtual void UpdateFocusPolicy();

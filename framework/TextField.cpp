@@ -15,6 +15,7 @@
 #include <optional>
 #include <utility>
 
+#include "framework/ControlLink.h"
 #include "framework/KeyMapping.h"
 #include "framework/Runtime.h"
 #include "framework/TextStyle.h"
@@ -27,7 +28,7 @@ namespace {
 // (Tab included, which Qt would otherwise use to move the focus before the handler
 // saw it) or text that an input method commits, as a dead key or a compose sequence
 // does. Pasting is not typing and is not filtered.
-class FilteredLineEdit : public QLineEdit {
+class FilteredLineEdit : public QLineEdit, public ControlLink {
   public:
     FilteredLineEdit() {
         // The user's editing makes the text the user's: it is never shrunk, so what the
@@ -38,11 +39,6 @@ class FilteredLineEdit : public QLineEdit {
             Fit();
         });
     }
-
-    // The field is linked once it is owned, and only weakly: a KeyDown handler may
-    // close the window and release the field while this widget is inside one of its
-    // own events, which then goes no further.
-    void Link(std::weak_ptr<TextField> field) { field_ = std::move(field); }
 
     // Shows text that the program wrote whole, from its first character, as a native
     // field does: in the field's own font, or where that is too wide for the field, in
@@ -109,7 +105,7 @@ class FilteredLineEdit : public QLineEdit {
             return;
         }
         const auto accepted = AcceptedCharacters(event->commitString());
-        if (!accepted && field_.expired()) {
+        if (!accepted && Released()) {
             event->accept();
             return;
         }
@@ -126,10 +122,10 @@ class FilteredLineEdit : public QLineEdit {
     // True when the key goes on: the handler let it through and the field is still there.
     bool LetThrough(const std::string& key) {
         bool consumed = true;
-        if (auto field = field_.lock()) {
+        if (auto field = Linked<TextField>()) {
             CallSystemCode([&] { consumed = field->RaiseKeyDown(key); });
         }
-        return !consumed && !field_.expired();
+        return !consumed && !Released();
     }
 
     // The characters of the text that KeyDown lets through, or none when it lets none
@@ -140,7 +136,7 @@ class FilteredLineEdit : public QLineEdit {
             const auto one = QString::fromUcs4(&character, 1);
             if (LetThrough(one.toStdString())) {
                 accepted += one;
-            } else if (field_.expired()) {
+            } else if (Released()) {
                 break;
             }
         }
@@ -221,7 +217,6 @@ class FilteredLineEdit : public QLineEdit {
         if (font != this->font()) setFont(font);
     }
 
-    std::weak_ptr<TextField> field_;
     // The field's own font, the one its properties give it, while the field shows a
     // smaller copy of it; otherwise the font shown is its own.
     std::optional<QFont> ownFont_;
@@ -257,12 +252,6 @@ class CharacterLimit : public QValidator {
 
 TextField::TextField(ControlKey key, Window& owner)
     : RectControl(key, owner, new FilteredLineEdit) {}
-
-void TextField::Created() {
-    RectControl::Created();
-    static_cast<FilteredLineEdit&>(edit()).Link(
-        std::static_pointer_cast<TextField>(shared_from_this()));
-}
 
 TextField::~TextField() = default;
 

@@ -34,7 +34,6 @@ class TextField : public RectControl {
     bool RaiseKeyDown(const std::string& key);
 
   protected:
-    void Created() override;
     bool ApplyProperty(std::string_view name, const PropertyValue& value) override;
 
   private:

@@ -62,7 +62,7 @@ class Window : public PropertyTarget, public std::enable_shared_from_this<Window
     std::shared_ptr<T> New() {
         CheckOpen();
         auto control = std::make_shared<T>(ControlKey{}, *this);
-        static_cast<Control&>(*control).Created();
+        static_cast<Control&>(*control).LinkWidget();
         return control;
     }
     // A new control of class T, constructed and registered under the name; the window
