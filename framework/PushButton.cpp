@@ -1,9 +1,12 @@
 #include "framework/PushButton.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QWindow>
 #include <memory>
 
@@ -45,6 +48,21 @@ class PressWatch : public QObject {
 
 // Raises MouseDown on the press itself, before the button's own handling.
 class PressButton : public QPushButton, public ControlLink {
+  public:
+    // The Press of assistive technology (a screen reader, voice control): the user's
+    // press of the button, at its centre. No mouse button is held, so no release and no
+    // drawing pressed follow. A press the mouse could not make does nothing: on a button
+    // disabled or hidden meanwhile, or one under a modal window.
+    void PressForAssistiveTechnology() {
+        const QWidget* modal = QApplication::activeModalWidget();
+        if (!isEnabled() || !isVisible() || (modal != nullptr && modal != window())) {
+            return;
+        }
+        if (auto button = Linked<PushButton>()) {
+            CallSystemCode([&] { button->RaiseMouseDown(width() / 2, height() / 2); });
+        }
+    }
+
   protected:
     void mousePressEvent(QMouseEvent* event) override {
         if (event->button() == Qt::LeftButton) {
@@ -68,9 +86,74 @@ class PressButton : public QPushButton, public ControlLink {
     }
 };
 
+// What assistive technology sees of the button: a push button named by its caption, as
+// Qt describes one, whose Press is a press of the button. Qt's own Press only clicks,
+// which never reaches mousePressEvent and so never the handler; the button's pressed
+// signal is no way round that, since click() from code and the mouse's own handling
+// after the handler emit it too.
+class PressButtonAccessible : public QAccessibleWidget {
+  public:
+    explicit PressButtonAccessible(PressButton& button)
+        : QAccessibleWidget(&button, QAccessible::Button) {}
+
+    static QAccessibleInterface* Create(const QString& className, QObject* object) {
+        auto* button = className == QLatin1String("QPushButton")
+                           ? dynamic_cast<PressButton*>(object)
+                           : nullptr;
+        return button != nullptr ? new PressButtonAccessible(*button) : nullptr;
+    }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            // The caption as drawn: "&x" marks a mnemonic, "&&" is an ampersand.
+            static const QRegularExpression mnemonic(QStringLiteral("&(.)"));
+            return button().text().replace(mnemonic, QStringLiteral("\\1"));
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override {
+        auto state = QAccessibleWidget::state();
+        state.pressed = button().isDown();
+        return state;
+    }
+
+    QStringList actionNames() const override {
+        auto names = QAccessibleWidget::actionNames();
+        if (widget()->isEnabled()) {
+            names.prepend(pressAction());
+        }
+        return names;
+    }
+
+    void doAction(const QString& action) override {
+        if (action != pressAction()) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        // From the event loop, as a real press comes: the caller waits for this call to
+        // return (over AT-SPI, for its D-Bus reply), and a handler may hold it in a
+        // modal window. Dropped with the widget if the window closes first.
+        auto& pressed = button();
+        QMetaObject::invokeMethod(
+            &pressed, [&pressed] { pressed.PressForAssistiveTechnology(); }, Qt::QueuedConnection);
+    }
+
+  private:
+    PressButton& button() const { return static_cast<PressButton&>(*widget()); }
+};
+
+// Qt keeps the first description of a widget, which it may ask for as soon as the
+// widget gets its parent: ours must be known before.
+QWidget* NewPressButton() {
+    [[maybe_unused]] static const bool described =
+        (QAccessible::installFactory(&PressButtonAccessible::Create), true);
+    return new PressButton;
+}
+
 }  // namespace
 
-PushButton::PushButton(ControlKey key, Window& owner) : RectControl(key, owner, new PressButton) {}
+PushButton::PushButton(ControlKey key, Window& owner) : RectControl(key, owner, NewPressButton()) {}
 
 PushButton::~PushButton() = default;
 

@@ -8,7 +8,8 @@
 
 class QPushButton;
 
-// A push button (QPushButton) that acts when the mouse button goes down on it.
+// A push button (QPushButton) that acts when the mouse button goes down on it, or when
+// assistive technology (a screen reader, voice control) presses it.
 class PushButton : public RectControl {
   public:
     PushButton(ControlKey key, Window& owner);
@@ -16,9 +17,10 @@ class PushButton : public RectControl {
 
     std::string Caption() const;
 
-    // The press, at x and y within the button. True consumes it; false lets the
-    // button go on with its own handling (drawing itself pressed), as long as the
-    // mouse button is still held: not after the handler ran a modal window.
+    // The press, at x and y within the button (its centre for assistive technology's).
+    // True consumes it; false lets the button go on with its own handling (drawing
+    // itself pressed), as long as the mouse button is still held: not after the handler
+    // ran a modal window.
     EventSlot<bool(PushButton&, std::int64_t, std::int64_t)> MouseDown;
 
     bool RaiseMouseDown(std::int64_t x, std::int64_t y);

@@ -61,6 +61,22 @@ INSTANTIATE_TEST_SUITE_P(Calculate, WorkedExampleTest,
                                                        "12.34907", "36", ".999918881"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The Press of a screen reader or voice control calculates as the mouse's does: the
+// results, or the message and the focus in the field to correct.
+TEST_F(CalculatorWindowTest, AnAccessiblePressCalculatesAsAMousePressDoes) {
+    TypeInputs("10", "82", ".0025");
+    PressAccessibly("calcBtn");
+    EXPECT_EQ(Edit("hFld")->text(), "0.1923238");
+    EXPECT_TRUE(Widget("hFld")->isVisible());
+
+    Retype("kFld", "1");
+    window->nFld()->SetFocus();
+    DialogRecorder dialogs;
+    PressAccessibly("calcBtn");
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{std::string(kVariablesMessage) + "\n"});
+    EXPECT_EQ(FocusName(), "kFld");
+}
+
 struct RejectedInput {
     const char* name;
     const char* k;

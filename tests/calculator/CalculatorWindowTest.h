@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -84,6 +85,15 @@ class CalculatorWindowTest : public GuiTest {
     void Press(const char* button) {
         QTest::mousePress(Button(button), Qt::LeftButton);
         QTest::mouseRelease(Button(button), Qt::LeftButton);
+    }
+
+    // The Press of assistive technology (a screen reader, voice control), which comes
+    // in from the event loop.
+    void PressAccessibly(const char* button) {
+        QAccessible::queryAccessibleInterface(Button(button))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        QCoreApplication::processEvents();
     }
 
     // k, n and the determinant typed into an empty window: a click into kFld, then

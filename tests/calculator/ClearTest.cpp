@@ -84,6 +84,14 @@ INSTANTIATE_TEST_SUITE_P(
                                }}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(CalculatorWindowTest, AnAccessiblePressClearsAsAMousePressDoes) {
+    const auto fresh = State();
+    ShowResults();
+    PressAccessibly("clearBtn");
+    EXPECT_EQ(State(), fresh);
+    EXPECT_EQ(FocusName(), "kFld");
+}
+
 TEST_F(CalculatorWindowTest, CalculateAfterClearShowsTheResultsAgain) {
     ShowResults();
     Press("clearBtn");

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
@@ -84,6 +85,16 @@ TEST_F(CalculatorCommands, HelpButtonShowsTheHelpWindowOnPressAndTouchesNothingE
 
     QTest::mouseClick(calculator->helpBtn()->NativeWidget(), Qt::LeftButton);
     EXPECT_EQ(helpWnd(), help) << "a second press brings back the same window";
+}
+
+TEST_F(CalculatorCommands, HelpButtonShowsTheHelpWindowOnAnAccessiblePress) {
+    auto calculator = AfterStartUp();
+    QAccessible::queryAccessibleInterface(calculator->helpBtn()->NativeWidget())
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    ProcessEvents();
+    ASSERT_NE(Existing("helpWnd.helpWnd"), nullptr);
+    EXPECT_TRUE(helpWnd()->Visible());
 }
 
 TEST_F(CalculatorCommands, HelpButtonAfterCloseOpensANewHelpWindow) {
