@@ -1,5 +1,6 @@
 #include "framework/TextArea.h"
 
+#include <QMimeData>
 #include <QTextDocument>
 #include <QTextEdit>
 
@@ -7,7 +8,24 @@
 #include "framework/TextStyle.h"
 #include "framework/UiThread.h"
 
-TextArea::TextArea(Window& owner) : RectControl(owner, new QTextEdit) {
+namespace {
+
+// The area's Qt widget. Qt 6.4 crashes when it is handed data with no formats at all
+// to insert (it reads the first of none), which is what a paste, Shift+Insert or a
+// middle click gets from a clipboard or selection whose owner has gone: this one
+// inserts only data that holds text, so that pasting nothing does nothing.
+class AreaEdit final : public QTextEdit {
+  protected:
+    void insertFromMimeData(const QMimeData* source) override {
+        if (source != nullptr && source->hasText()) {
+            QTextEdit::insertFromMimeData(source);
+        }
+    }
+};
+
+}  // namespace
+
+TextArea::TextArea(Window& owner) : RectControl(owner, new AreaEdit) {
     edit().setAcceptRichText(false);
 }
 

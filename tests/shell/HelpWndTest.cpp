@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QtTest/QTest>
@@ -124,6 +126,21 @@ TEST_F(HelpWindow, UndoInANewWindowKeepsTheBoldTitleAndTakesBackOnlyTheUsersEdit
     EXPECT_EQ(help->EditField1()->Text(), HelpText());
     ExpectOnlyTitleBold(*help);
     EXPECT_FALSE(edit->document()->isUndoAvailable());
+}
+
+// A clipboard whose owner has gone hands out data with no formats at all, on which Qt's
+// own insert crashes: every way of pasting it leaves the text as it was, without a beep.
+TEST_F(HelpWindow, PastingDataWithNoFormatsChangesNothing) {
+    auto help = helpWnd();
+    QTextEdit* edit = Edit(*help);
+    QApplication::setActiveWindow(help->NativeWindow());
+    edit->setFocus();
+    QApplication::clipboard()->setMimeData(new QMimeData);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+    help->EditPaste()->DefaultAction();
+    EXPECT_EQ(help->EditField1()->Text(), HelpText());
+    QApplication::clipboard()->clear();
 }
 
 TEST_F(HelpWindow, ControlCommandBringsTheSameCalculatorForward) {
