@@ -55,9 +55,7 @@ void TextArea::RaiseOpen() {
     Open.Raise(*this);
     // What the Open handler did to the text is how the area opens, not an edit of the
     // user's: a new area has nothing to undo.
-    if (auto* document = edit().document()) {
-        document->clearUndoRedoStacks();
-    }
+    edit().document()->clearUndoRedoStacks();
 }
 
 bool TextArea::ApplyProperty(std::string_view name, const PropertyValue& value) {
