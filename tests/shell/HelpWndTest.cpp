@@ -1,11 +1,18 @@
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QtTest/QTest>
 
 #include <algorithm>
+#include <set>
 
 #include <string>
+#include <vector>
 
 #include "calculator/ControlWnd.h"
 #include "framework/Runtime.h"
@@ -32,7 +39,7 @@ class HelpWindow : public GuiTest {
     // The title bold, everything after it plain, character by character.
     static void ExpectOnlyTitleBold(class helpWnd& window) {
         auto styled = window.EditField1()->StyledText();
-        const int characters = Edit(window)->document()->characterCount() - 1;
+        const auto characters = QString::fromStdString(window.EditField1()->Text()).size();
         ASSERT_GT(characters, kTitleLength);
         int boldOutsideTitle = 0;
         for (int i = 0; i < kTitleLength; ++i) {
@@ -61,12 +68,107 @@ TEST_F(HelpWindow, ShowsTheStoredTextWithOnlyItsTitleBold) {
     ExpectOnlyTitleBold(*help);
 }
 
+TEST_F(HelpWindow, StylesTheCharactersAtTheTextsOwnPositions) {
+    auto help = helpWnd();
+    const QString word = QStringLiteral("Discovering");  // after every number of the text
+    const std::int64_t at = QString::fromStdString(std::string(HelpText())).indexOf(word);
+    auto styled = help->EditField1()->StyledText();
+    styled->Bold(at, word.size(), true);
+    EXPECT_FALSE(styled->Bold(at - 1));
+    EXPECT_TRUE(styled->Bold(at));
+    EXPECT_FALSE(styled->Bold(at + word.size()));
+    const QTextCursor shown = Edit(*help)->document()->find(word);
+    QTextCursor first(shown);
+    first.setPosition(shown.selectionStart() + 1);
+    EXPECT_EQ(first.charFormat().fontWeight(), QFont::Bold);
+    EXPECT_EQ(shown.charFormat().fontWeight(), QFont::Bold) << "its last character";
+}
+
 TEST_F(HelpWindow, EveryCarriageReturnStartsAParagraph) {
     auto help = helpWnd();
     const std::string_view text = HelpText();
     const auto crs = std::count(text.begin(), text.end(), '\r');
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 0);
     EXPECT_EQ(Edit(*help)->document()->blockCount(), crs + 1);
+}
+
+// The help text writes its small numbers without a leading zero (".00001"). However
+// wide the area, from the window's own width down, no line breaks inside a number:
+// between its point and its digits or between two digits.
+TEST_F(HelpWindow, NoLineEndsInsideANumber) {
+    auto help = helpWnd();
+    QTextDocument* document = Edit(*help)->document();
+    const auto isFormat = [](QChar c) { return c.category() == QChar::Other_Format; };
+    for (const qreal width : {document->textWidth(), 500.0, 450.0, 400.0, 350.0, 300.0, 250.0}) {
+        document->setTextWidth(width);
+        for (auto block = document->begin(); block != document->end(); block = block.next()) {
+            document->documentLayout()->blockBoundingRect(block);  // lays the block out
+            const QTextLayout& layout = *block.layout();
+            const QString text = block.text();
+            for (int line = 1; line < layout.lineCount(); ++line) {
+                int before = layout.lineAt(line).textStart() - 1;
+                int after = before + 1;
+                while (before > 0 && isFormat(text[before])) --before;
+                while (after + 1 < text.size() && isFormat(text[after])) ++after;
+                EXPECT_FALSE(text[after].isDigit() &&
+                             (text[before].isDigit() || text[before] == QLatin1Char('.')))
+                    << "at width " << width << ": \"" << text.mid(before - 19, 20).toStdString()
+                    << "\" / \"" << text.mid(after, 20).toStdString() << "\"";
+            }
+        }
+    }
+}
+
+// Whatever keeps those numbers whole is the layout's alone: a copy holds the text as
+// written, the caret stops at each of its characters and nowhere else, and Backspace
+// and Delete take one of them at a press.
+TEST_F(HelpWindow, CopiesAndEditsTheTextAsWrittenAroundItsNumbers) {
+    auto help = helpWnd();
+    QTextEdit* edit = Edit(*help);
+    QApplication::setActiveWindow(help->NativeWindow());
+    edit->setFocus();
+    const QString stored = QString::fromStdString(std::string(HelpText()));
+    const QString written = QString(stored).replace('\r', '\n');
+    const auto text = [&help] { return QString::fromStdString(help->EditField1()->Text()); };
+
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), written);
+    QApplication::clipboard()->clear();
+
+    // Where the caret stops, pressing the key from one end of the text to the other.
+    const auto stops = [edit](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        edit->moveCursor(key == Qt::Key_Right ? QTextCursor::Start : QTextCursor::End);
+        std::set<int> at;
+        while (at.insert(edit->textCursor().position()).second) {
+            QTest::keyClick(edit, key, modifiers);
+        }
+        return at;
+    };
+    const auto arrowStops = stops(Qt::Key_Right, Qt::NoModifier);
+    ASSERT_EQ(arrowStops.size(), static_cast<std::size_t>(written.size()) + 1);
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Left}) {
+        for (const int stop : stops(key, Qt::ControlModifier)) {
+            EXPECT_TRUE(arrowStops.contains(stop)) << "a word move stopped between characters";
+        }
+    }
+
+    const auto number = written.indexOf(QStringLiteral(".00001"));
+    const std::vector<int> ordered(arrowStops.begin(), arrowStops.end());
+    const auto pressAt = [edit](int position, Qt::Key key, int times) {
+        QTextCursor cursor = edit->textCursor();
+        cursor.setPosition(position);
+        edit->setTextCursor(cursor);
+        for (int i = 0; i < times; ++i) {
+            QTest::keyClick(edit, key);
+        }
+    };
+    pressAt(ordered[number + 1], Qt::Key_Backspace, 1);
+    EXPECT_EQ(text(), QString(stored).remove(number, 1));
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(text(), stored);
+    pressAt(ordered[number], Qt::Key_Delete, 6);
+    EXPECT_EQ(text(), QString(stored).remove(number, 6));
 }
 
 TEST_F(HelpWindow, OnlyOneExistsAtATime) {
@@ -124,6 +226,21 @@ TEST_F(HelpWindow, UndoInANewWindowKeepsTheBoldTitleAndTakesBackOnlyTheUsersEdit
     EXPECT_EQ(help->EditField1()->Text(), HelpText());
     ExpectOnlyTitleBold(*help);
     EXPECT_FALSE(edit->document()->isUndoAvailable());
+}
+
+// A clipboard whose owner has gone hands out data with no formats at all, on which Qt's
+// own insert crashes: every way of pasting it leaves the text as it was, without a beep.
+TEST_F(HelpWindow, PastingDataWithNoFormatsChangesNothing) {
+    auto help = helpWnd();
+    QTextEdit* edit = Edit(*help);
+    QApplication::setActiveWindow(help->NativeWindow());
+    edit->setFocus();
+    QApplication::clipboard()->setMimeData(new QMimeData);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+    help->EditPaste()->DefaultAction();
+    EXPECT_EQ(help->EditField1()->Text(), HelpText());
+    QApplication::clipboard()->clear();
 }
 
 TEST_F(HelpWindow, ControlCommandBringsTheSameCalculatorForward) {
