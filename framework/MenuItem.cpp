@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QPointer>
 #include <QTextEdit>
 
+#include "framework/EditTarget.h"
 #include "framework/QuitMenuItem.h"
 #include "framework/Runtime.h"
 #include "framework/RuntimeException.h"
@@ -81,13 +84,38 @@ std::shared_ptr<MenuItem> MenuItem::FindByName(std::string_view name) {
 
 namespace {
 
+// Never destroyed: it must not be touched after QApplication has gone.
+QPointer<QWidget>& FocusBeforeMenuBar() {
+    static auto* widget = new QPointer<QWidget>;
+    return *widget;
+}
+
+}  // namespace
+
+void NoteFocusChange(QWidget* old, QWidget* now) {
+    if (qobject_cast<QMenuBar*>(now) != nullptr) {
+        if (qobject_cast<QMenuBar*>(old) == nullptr) {
+            FocusBeforeMenuBar() = old;
+        }
+    } else {
+        FocusBeforeMenuBar() = nullptr;
+    }
+}
+
+QWidget* EditTarget() {
+    auto* focus = QApplication::focusWidget();
+    return qobject_cast<QMenuBar*>(focus) != nullptr ? FocusBeforeMenuBar().data() : focus;
+}
+
+namespace {
+
 // The standard editing commands, known by their item names, act on the focused text
-// control. Each returns whether it applies now, and acts only when asked to.
+// control (EditTarget). Each returns whether it applies now, and acts only when asked to.
 // Paste applies wherever text can be pasted: whether the clipboard holds any is for
 // its owner, another program, to answer, and one that has stopped would hold up every
 // focus change and every opening menu for seconds. Pasting nothing does nothing.
 bool EditCommand(std::string_view name, bool act) {
-    auto* focus = QApplication::focusWidget();
+    auto* focus = EditTarget();
     if (auto* line = qobject_cast<QLineEdit*>(focus)) {
         const bool editable = !line->isReadOnly();
         if (name == "EditUndo") {

@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "framework/EditTarget.h"
 #include "framework/KeyMapping.h"
 #include "framework/MenuBar.h"
 #include "framework/Runtime.h"
@@ -84,7 +85,10 @@ WindowWidget::WindowWidget() {
     // A click on a caption, a picture or a button must leave the focus where it is; key
     // presses still come to the window when none of its controls has the focus.
     setFocusPolicy(Qt::NoFocus);
-    connect(qApp, &QApplication::focusChanged, this, [this] { RefreshMenuEnabling(); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        NoteFocusChange(old, now);
+        RefreshMenuEnabling();
+    });
 }
 
 QAction* WindowWidget::MakeAction(const std::shared_ptr<MenuItem>& item) {

@@ -163,6 +163,23 @@ TEST_F(MenuTest, EditDefaultsActOnTheFocusedField) {
     EXPECT_EQ(QApplication::clipboard()->text(), "123");
 }
 
+// Alt, pressed to open a menu from the keyboard, gives the menu bar the focus: the Edit
+// commands still act on the field that had it.
+TEST_F(MenuTest, EditDefaultsActOnTheFieldThatHadTheFocusBeforeTheMenuBar) {
+    auto window = MakeWindowWithBar();
+    auto* edit = window->NativeWindow()->findChild<QLineEdit*>("field");
+    QApplication::setActiveWindow(window->NativeWindow());
+    edit->setFocus();
+    edit->setText("123");
+    auto* qtBar = static_cast<QMainWindow*>(window->NativeWindow())->menuBar();
+    qtBar->setFocus(Qt::MenuBarFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), qtBar);
+    OpenMenu(*window, 1);
+    ASSERT_TRUE(ActionFor(*window, "Select &All")->isEnabled());
+    ActionFor(*window, "Select &All")->trigger();
+    EXPECT_EQ(edit->selectedText(), "123");
+}
+
 // Counts every look at its contents, as a clipboard owned by another program would
 // answer them: slowly, or never when that program has stopped.
 class WatchedClipboardData : public QMimeData {
