@@ -88,6 +88,10 @@ for name in FIELDS:
     fields[name] = find(app, pyatspi.ROLE_TEXT, name)
     if fields[name] is None:
         fail('no text field named "%s"' % name)
+if find(app, pyatspi.ROLE_IMAGE, "Veltranoquisenary logo") is None:
+    fail('no image named "Veltranoquisenary logo" (the banner)')
+if find(app, pyatspi.ROLE_PUSH_BUTTON, "?").description != "Shows the help text":
+    fail('"?" is not described as "Shows the help text"')
 
 
 def text(name):
