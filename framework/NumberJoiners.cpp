@@ -33,11 +33,15 @@ bool IsNumberJoiner(QChar previous, QChar character) {
     return character == kJoiner && previous.unicode() < 0x80;
 }
 
+bool IsNumberJoinerAt(const QString& text, qsizetype at) {
+    return IsNumberJoiner(at > 0 ? text[at - 1] : QChar(), text[at]);
+}
+
 QString WithoutNumberJoiners(const QString& text) {
     QString kept;
     kept.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!IsNumberJoiner(i > 0 ? text[i - 1] : QChar(), text[i])) {
+        if (!IsNumberJoinerAt(text, i)) {
             kept += text[i];
         }
     }

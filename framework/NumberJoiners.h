@@ -18,5 +18,7 @@ QString WithNumberJoiners(const QString& text);
 // ASCII character (or a paragraph's start, with a null `previous`) is the layout's,
 // even where the point it followed has gone.
 bool IsNumberJoiner(QChar previous, QChar character);
+// The same for the character at `at` of the text.
+bool IsNumberJoinerAt(const QString& text, qsizetype at);
 
 QString WithoutNumberJoiners(const QString& text);

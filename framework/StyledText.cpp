@@ -25,7 +25,7 @@ std::vector<int> DocumentPositions(const QTextDocument& document) {
     std::vector<int> positions;
     positions.reserve(static_cast<std::size_t>(text.size()) + 1);
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!IsNumberJoiner(i > 0 ? text[i - 1] : QChar(), text[i])) {
+        if (!IsNumberJoinerAt(text, i)) {
             positions.push_back(static_cast<int>(i));
         }
     }

@@ -47,7 +47,7 @@ QMimeData* AreaEdit::createMimeDataFromSelection() const {
     cursor.insertFragment(textCursor().selection());
     const QString text = copy.toPlainText();
     for (auto i = text.size(); i-- > 0;) {
-        if (IsNumberJoiner(i > 0 ? text[i - 1] : QChar(), text[i])) {
+        if (IsNumberJoinerAt(text, i)) {
             cursor.setPosition(static_cast<int>(i));
             cursor.setPosition(static_cast<int>(i) + 1, QTextCursor::KeepAnchor);
             cursor.removeSelectedText();

@@ -149,15 +149,18 @@ class FilteredLineEdit : public QLineEdit, public ControlLink {
     bool ForwardAs(QKeyEvent& key, QKeyCombination command) {
         QKeyEvent copy(key.type(), command.key(), command.keyboardModifiers(), QString(),
                        key.isAutoRepeat(), static_cast<quint16>(key.count()));
-        const bool result = QLineEdit::event(&copy);
-        key.setAccepted(copy.isAccepted());
-        return result;
+        return Forward(key, copy);
     }
 
     bool ForwardWithText(QKeyEvent& key, const QString& text) {
         QKeyEvent copy(key.type(), key.key(), key.modifiers(), key.nativeScanCode(),
                        key.nativeVirtualKey(), key.nativeModifiers(), text, key.isAutoRepeat(),
                        static_cast<quint16>(key.count()), key.device());
+        return Forward(key, copy);
+    }
+
+    // Qt handles the copy in the key's place; the key is accepted as the copy was.
+    bool Forward(QKeyEvent& key, QKeyEvent& copy) {
         const bool result = QLineEdit::event(&copy);
         key.setAccepted(copy.isAccepted());
         return result;

@@ -125,9 +125,9 @@ class Window : public PropertyTarget, public std::enable_shared_from_this<Window
   private:
     friend class WindowWidget;
     friend class RectControl;
+    friend void DisposeAllWindows();
     // NilObjectException once the window has closed.
     void CheckOpen() const;
-    friend void DisposeAllWindows();
     // The first placement: the record's size, centred on the screen.
     void Place();
     void ApplyGeometry();

@@ -64,8 +64,8 @@ std::vector<QString> TitlesWithAccessKeys(const MenuItem& bar) {
         }
     }
     for (auto& title : titles) {
-        if (AccessKeyOf(title) || title.contains(QLatin1Char('&'))) {
-            continue;
+        if (title.contains(QLatin1Char('&'))) {
+            continue;  // it marks its own access key, or writes an "&" as it means to
         }
         for (qsizetype i = 0; i < title.size(); ++i) {
             if (title[i].isLetterOrNumber() && !taken.contains(title[i].toLower())) {
