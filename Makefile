@@ -20,7 +20,9 @@ configure: deps $(BUILD_DIR)/build.ninja
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+# The program alone: a newcomer's first command does not wait for the test suites.
+run: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target veltranoquisenary
 	./$(BUILD_DIR)/bin/veltranoquisenary
 
 test: build

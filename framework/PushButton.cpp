@@ -143,17 +143,13 @@ class PressButtonAccessible : public QAccessibleWidget {
     PressButton& button() const { return static_cast<PressButton&>(*widget()); }
 };
 
-// Qt keeps the first description of a widget, which it may ask for as soon as the
-// widget gets its parent: ours must be known before.
-QWidget* NewPressButton() {
-    [[maybe_unused]] static const bool described =
-        (QAccessible::installFactory(&PressButtonAccessible::Create), true);
-    return new PressButton;
-}
-
 }  // namespace
 
-PushButton::PushButton(ControlKey key, Window& owner) : RectControl(key, owner, NewPressButton()) {}
+void DescribePushButtonsToAssistiveTechnology() {
+    QAccessible::installFactory(&PressButtonAccessible::Create);
+}
+
+PushButton::PushButton(ControlKey key, Window& owner) : RectControl(key, owner, new PressButton) {}
 
 PushButton::~PushButton() = default;
 

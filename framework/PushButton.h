@@ -34,3 +34,9 @@ class PushButton : public RectControl {
   private:
     QPushButton& button() const;
 };
+
+// Gives assistive technology the buttons' Press. Qt keeps the first description of a
+// widget, which it may ask for as soon as the widget gets its parent, and forgets how
+// to describe ours when its application goes: the runtime calls this with each Qt
+// application it makes, before any window.
+void DescribePushButtonsToAssistiveTechnology();

@@ -9,6 +9,7 @@
 #include "framework/Application.h"
 #include "framework/Dialogs.h"
 #include "framework/PaletteSharingStyle.h"
+#include "framework/PushButton.h"
 #include "framework/RuntimeException.h"
 #include "framework/RuntimeState.h"
 #include "framework/UiThread.h"
@@ -37,6 +38,7 @@ void RuntimeInit() {
     QApplication::setDesktopFileName(QStringLiteral("org.veltranoquisenary.Veltranoquisenary"));
     // The framework decides when the application ends: hidden windows count too.
     QApplication::setQuitOnLastWindowClosed(false);
+    DescribePushButtonsToAssistiveTechnology();
     // The desktop's style still, with the pixmaps it caches for one window's colours
     // serving every later window of the same colours.
     QApplication::setStyle(new PaletteSharingStyle(QApplication::style()->name()));

@@ -19,18 +19,25 @@ namespace {
 
 // The area's Qt widget.
 //
-// Qt 6.4 crashes when it is handed data with no formats at all to insert (it reads the
-// first of none), which is what a paste, Shift+Insert or a middle click gets from a
-// clipboard or selection whose owner has gone: this one inserts only data that holds
-// text, so that pasting nothing does nothing.
+// What is pasted or dropped goes in as plain text, whatever formats the data holds and
+// in whichever order its source lists them: Qt 6.4 reads data whose first format is
+// Markdown as Markdown even where rich text is off, and crashes on data with no formats
+// at all (it reads the first of none), which is what a paste, Shift+Insert or a middle
+// click gets from a clipboard or selection whose owner has gone. Data without text
+// inserts nothing.
 //
 // Its document holds the layout's number joiners (framework/NumberJoiners.h), which it
 // keeps out of sight: out of what it copies and drags, and out of the caret's way.
 class AreaEdit final : public QTextEdit {
   protected:
+    bool canInsertFromMimeData(const QMimeData* source) const override {
+        return source != nullptr && source->hasText();
+    }
     void insertFromMimeData(const QMimeData* source) override {
-        if (source != nullptr && source->hasText()) {
-            QTextEdit::insertFromMimeData(source);
+        if (canInsertFromMimeData(source)) {
+            QMimeData plain;
+            plain.setText(source->text());
+            QTextEdit::insertFromMimeData(&plain);
         }
     }
     QMimeData* createMimeDataFromSelection() const override;

@@ -1,6 +1,7 @@
 #include "framework/TextField.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -97,6 +98,18 @@ class FilteredLineEdit : public QLineEdit, public ControlLink {
             return true;
         }
         return *accepted == key.text() ? QLineEdit::event(event) : ForwardWithText(key, *accepted);
+    }
+
+    // Qt keeps a field's selection when a menu opened with the mouse takes the focus,
+    // but drops it when the menu bar takes it for a menu opened from the keyboard (Alt),
+    // and the Edit menu's commands act on that selection: both must find it.
+    void focusOutEvent(QFocusEvent* event) override {
+        if (event->reason() != Qt::MenuBarFocusReason) {
+            QLineEdit::focusOutEvent(event);
+            return;
+        }
+        QFocusEvent asForAPopup(event->type(), Qt::PopupFocusReason);
+        QLineEdit::focusOutEvent(&asForAPopup);
     }
 
     void inputMethodEvent(QInputMethodEvent* event) override {

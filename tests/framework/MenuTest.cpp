@@ -8,6 +8,9 @@
 #include <QMimeData>
 #include <QTimer>
 #include <QtTest/QTest>
+#include <ostream>
+#include <string_view>
+#include <tuple>
 
 #include "framework/Application.h"
 #include "framework/MenuBar.h"
@@ -147,38 +150,81 @@ TEST_F(MenuTest, AutoEnablingFollowsHandlersAndDefaults) {
     EXPECT_FALSE(ActionFor(*window, "&Copy")->isEnabled()) << "nothing selected";
 }
 
-TEST_F(MenuTest, EditDefaultsActOnTheFocusedField) {
+// The Edit menu, opened with the mouse (the field keeps the focus) or with Alt+E (the
+// menu bar takes it), offers and does the same to the field that had the focus.
+enum class OpenedBy { Mouse, Keyboard };
+
+struct EditRow {
+    const char* name;
+    const char* text;
+    int selectFrom;  // with selectLength, what is selected before the menu opens
+    int selectLength;
+    const char* item;
+    const char* textAfter;
+    const char* selectedAfter;
+    const char* clipboardAfter;  // the clipboard holds "clip" before
+};
+
+const EditRow kEditRows[] = {
+    {"SelectAll", "123", 0, 0, "Select &All", "123", "123", "clip"},
+    {"CopySelection", "123", 1, 2, "&Copy", "123", "23", "23"},
+    {"CutSelection", "123", 0, 3, "Cu&t", "", "", "123"},
+    {"DeleteSelection", "123", 0, 3, "&Delete", "", "", "clip"},
+    {"PasteOverSelection", ".0025", 0, 5, "&Paste", "clip", "", "clip"},
+    {"UndoAfterTyping", "", 0, 0, "&Undo", "", "", "clip"},
+};
+
+void PrintTo(const EditRow& row, std::ostream* out) { *out << row.name; }
+
+class EditMenuTest : public MenuTest,
+                     public testing::WithParamInterface<std::tuple<EditRow, OpenedBy>> {};
+
+TEST_P(EditMenuTest, ActsOnTheFieldAsFromTheMouse) {
+    const auto& [row, openedBy] = GetParam();
+    for (const auto& [name, text] : {std::pair{"EditUndo", "&Undo"},
+                                     {"EditCut", "Cu&t"},
+                                     {"EditPaste", "&Paste"},
+                                     {"EditClear", "&Delete"}}) {
+        bar_->Child("EditMenu")->AddMenu(Entry(name, text));
+    }
     auto window = MakeWindowWithBar();
     auto* edit = window->NativeWindow()->findChild<QLineEdit*>("field");
     QApplication::setActiveWindow(window->NativeWindow());
     edit->setFocus();
     ASSERT_EQ(QApplication::focusWidget(), edit);
-    edit->setText("123");
-    // Opening the menu enables the entries for what applies now.
+    QApplication::clipboard()->setText("clip");
+    if (std::string_view(row.item) == "&Undo") {
+        QTest::keyClicks(edit, "12");
+    } else {
+        edit->setText(row.text);
+        edit->setSelection(row.selectFrom, row.selectLength);
+    }
+    if (openedBy == OpenedBy::Keyboard) {
+        // What Alt does: the menu bar takes the focus until the menu closes.
+        auto* qtBar = static_cast<QMainWindow*>(window->NativeWindow())->menuBar();
+        qtBar->setFocus(Qt::MenuBarFocusReason);
+        ASSERT_EQ(QApplication::focusWidget(), qtBar);
+    }
     OpenMenu(*window, 1);
-    ActionFor(*window, "Select &All")->trigger();
-    EXPECT_EQ(edit->selectedText(), "123");
-    OpenMenu(*window, 1);
-    ActionFor(*window, "&Copy")->trigger();
-    EXPECT_EQ(QApplication::clipboard()->text(), "123");
+    auto* action = ActionFor(*window, row.item);
+    ASSERT_NE(action, nullptr);
+    ASSERT_TRUE(action->isEnabled()) << "offered with the mouse, so from the keyboard too";
+    action->trigger();
+    EXPECT_EQ(edit->text().toStdString(), row.textAfter);
+    EXPECT_EQ(edit->selectedText().toStdString(), row.selectedAfter);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), row.clipboardAfter);
+    QApplication::clipboard()->clear();
 }
 
-// Alt, pressed to open a menu from the keyboard, gives the menu bar the focus: the Edit
-// commands still act on the field that had it.
-TEST_F(MenuTest, EditDefaultsActOnTheFieldThatHadTheFocusBeforeTheMenuBar) {
-    auto window = MakeWindowWithBar();
-    auto* edit = window->NativeWindow()->findChild<QLineEdit*>("field");
-    QApplication::setActiveWindow(window->NativeWindow());
-    edit->setFocus();
-    edit->setText("123");
-    auto* qtBar = static_cast<QMainWindow*>(window->NativeWindow())->menuBar();
-    qtBar->setFocus(Qt::MenuBarFocusReason);
-    ASSERT_EQ(QApplication::focusWidget(), qtBar);
-    OpenMenu(*window, 1);
-    ASSERT_TRUE(ActionFor(*window, "Select &All")->isEnabled());
-    ActionFor(*window, "Select &All")->trigger();
-    EXPECT_EQ(edit->selectedText(), "123");
-}
+INSTANTIATE_TEST_SUITE_P(Rows, EditMenuTest,
+                         testing::Combine(testing::ValuesIn(kEditRows),
+                                          testing::Values(OpenedBy::Mouse, OpenedBy::Keyboard)),
+                         [](const testing::TestParamInfo<EditMenuTest::ParamType>& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) == OpenedBy::Mouse
+                                         ? "FromTheMouse"
+                                         : "FromTheKeyboard");
+                         });
 
 // Counts every look at its contents, as a clipboard owned by another program would
 // answer them: slowly, or never when that program has stopped.

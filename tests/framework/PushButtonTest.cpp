@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/Runtime.h"
 #include "tests/framework/TestWindow.h"
 #include "tests/support/GuiTest.h"
 
@@ -137,47 +138,70 @@ TEST_P(PushButtonAccessiblePress, RunsTheHandlerOnceFromTheEventLoop) {
     EXPECT_FALSE(button_ && button_->isDown());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, PushButtonAccessiblePress,
-    testing::Values(AccessiblePressCase{"AnEnabledButton", [](auto& t) { t.Press(); }, {"40,20"}},
-                    AccessiblePressCase{"ADisabledButton",
-                                        [](auto& t) {
-                                            t.Button().setEnabled(false);
-                                            t.Press();
-                                        },
-                                        {}},
-                    AccessiblePressCase{"DisabledBeforeThePressRuns",
-                                        [](auto& t) {
-                                            t.Press();
-                                            t.Button().setEnabled(false);
-                                        },
-                                        {}},
-                    // As while a message box is open.
-                    AccessiblePressCase{"UnderAModalWindow",
-                                        [](auto& t) {
-                                            QDialog dialog(t.Button().window());
-                                            dialog.setModal(true);
-                                            dialog.show();
-                                            t.Press();
-                                            QCoreApplication::processEvents();
-                                        },
-                                        {}},
-                    AccessiblePressCase{"WindowClosedBeforeThePressRuns",
-                                        [](auto& t) {
-                                            t.Press();
-                                            t.Window().Close();
-                                        },
-                                        {}},
-                    AccessiblePressCase{"ButtonDeletedBeforeThePressRuns",
-                                        [](auto& t) {
-                                            t.Press();
-                                            t.Window().Close();
-                                            QCoreApplication::sendPostedEvents(
-                                                nullptr, QEvent::DeferredDelete);
-                                        },
-                                        {}},
-                    // Code that clicks the button is no press of the user's.
-                    AccessiblePressCase{"AClickFromCode", [](auto& t) { t.Button().click(); }, {}}),
-    [](const auto& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Table, PushButtonAccessiblePress,
+                         // Code that clicks the button is no press of the user's.
+                         testing::Values(AccessiblePressCase{"AnEnabledButton",
+                                                             [](auto& t) {
+                                                                 t.Button().click();
+                                                                 t.Press();
+                                                             },
+                                                             {"40,20"}},
+                                         AccessiblePressCase{"ADisabledButton",
+                                                             [](auto& t) {
+                                                                 t.Button().setEnabled(false);
+                                                                 t.Press();
+                                                             },
+                                                             {}},
+                                         AccessiblePressCase{"DisabledBeforeThePressRuns",
+                                                             [](auto& t) {
+                                                                 t.Press();
+                                                                 t.Button().setEnabled(false);
+                                                             },
+                                                             {}},
+                                         // As while a message box is open.
+                                         AccessiblePressCase{"UnderAModalWindow",
+                                                             [](auto& t) {
+                                                                 QDialog dialog(
+                                                                     t.Button().window());
+                                                                 dialog.setModal(true);
+                                                                 dialog.show();
+                                                                 t.Press();
+                                                                 QCoreApplication::processEvents();
+                                                             },
+                                                             {}},
+                                         AccessiblePressCase{"WindowClosedBeforeThePressRuns",
+                                                             [](auto& t) {
+                                                                 t.Press();
+                                                                 t.Window().Close();
+                                                             },
+                                                             {}},
+                                         AccessiblePressCase{"ButtonDeletedBeforeThePressRuns",
+                                                             [](auto& t) {
+                                                                 t.Press();
+                                                                 t.Window().Close();
+                                                                 QCoreApplication::sendPostedEvents(
+                                                                     nullptr,
+                                                                     QEvent::DeferredDelete);
+                                                             },
+                                                             {}}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+// Each run of the program's start-up makes Qt's application afresh, and Qt forgets how
+// to describe the buttons with the one before.
+class ButtonUnderANewQtApplication : public ButtonWindowTest {
+  protected:
+    void SetUp() override {
+        RuntimePerformFinalizers();
+        RuntimeInit();
+        ButtonWindowTest::SetUp();
+    }
+};
+
+TEST_F(ButtonUnderANewQtApplication, AssistiveTechnologysPressStillRunsTheHandler) {
+    QAccessible::queryAccessibleInterface(button_)->actionInterface()->doAction(
+        QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(presses_, std::vector<std::string>{"40,20"});
+}
 
 }  // namespace

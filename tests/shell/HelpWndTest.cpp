@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextLayout>
@@ -12,6 +13,8 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <functional>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -246,20 +249,60 @@ TEST_F(HelpWindow, UndoInANewWindowKeepsTheBoldTitleAndTakesBackOnlyTheUsersEdit
     EXPECT_FALSE(edit->document()->isUndoAvailable());
 }
 
-// A clipboard whose owner has gone hands out data with no formats at all, on which Qt's
-// own insert crashes: every way of pasting it leaves the text as it was, without a beep.
-TEST_F(HelpWindow, PastingDataWithNoFormatsChangesNothing) {
+// What the clipboard holds, and the text that every way of pasting it must insert.
+struct PasteCase {
+    const char* name;
+    std::function<QMimeData*()> data;
+    QString inserted;
+};
+void PrintTo(const PasteCase& c, std::ostream* out) { *out << c.name; }
+
+class HelpWindowPaste : public HelpWindow, public testing::WithParamInterface<PasteCase> {};
+
+// Ctrl+V, Shift+Insert and Edit > Paste each insert the data's plain text, unstyled,
+// and never beep.
+TEST_P(HelpWindowPaste, InsertsThePlainTextOnly) {
+    DialogRecorder dialogs;
     auto help = helpWnd();
     QTextEdit* edit = Edit(*help);
     QApplication::setActiveWindow(help->NativeWindow());
     edit->setFocus();
-    QApplication::clipboard()->setMimeData(new QMimeData);
+    edit->moveCursor(QTextCursor::End);
+    QApplication::clipboard()->setMimeData(GetParam().data());
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
     help->EditPaste()->DefaultAction();
-    EXPECT_EQ(help->EditField1()->Text(), HelpText());
+    const QString inserted = GetParam().inserted.repeated(3);
+    const auto stored = QString::fromStdString(std::string(HelpText()));
+    const auto text = QString::fromStdString(help->EditField1()->Text());
+    EXPECT_TRUE(text.startsWith(stored));
+    EXPECT_EQ(text.mid(stored.size()).toStdString(), inserted.toStdString());
+    QTextCursor cursor(edit->document());
+    const int end = edit->document()->characterCount() - 1;
+    for (int i = end - static_cast<int>(inserted.size()) + 1; i <= end; ++i) {
+        cursor.setPosition(i);
+        EXPECT_FALSE(cursor.charFormat().fontWeight() > QFont::Normal ||
+                     cursor.charFormat().fontItalic())
+            << "character " << i << " is styled";
+    }
+    EXPECT_EQ(dialogs.beeps, 0);
     QApplication::clipboard()->clear();
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, HelpWindowPaste,
+                         testing::Values(
+                             // What a clipboard whose owner has gone hands out.
+                             PasteCase{"NoFormats", [] { return new QMimeData; }, ""},
+                             PasteCase{"MarkdownFirst",
+                                       [] {
+                                           auto* data = new QMimeData;
+                                           data->setData(QStringLiteral("text/markdown"),
+                                                         "**bold** _it_");
+                                           data->setText(QStringLiteral("**bold** _it_"));
+                                           return data;
+                                       },
+                                       QStringLiteral("**bold** _it_")}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(HelpWindow, ControlCommandBringsTheSameCalculatorForward) {
     auto calculator = ::ControlWnd();
