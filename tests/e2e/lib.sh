@@ -24,6 +24,12 @@ e2e_cleanup() {
     rm -f "$E2E_LOG" "$XVFB_LOG"
 }
 trap e2e_cleanup EXIT
+# Stopped from outside, as by Ctrl+C or a reader of its output gone, the test still ends
+# its server and program.
+trap 'exit 129' HUP
+trap 'exit 130' INT
+trap 'exit 141' PIPE
+trap 'exit 143' TERM
 
 fail() {
     echo "FAIL: $*" >&2
@@ -49,10 +55,13 @@ DISPLAY_LOCK_DIR=/tmp/veltranoquisenary-e2e-displays
 # no other X server or display proxy uses; it is in RESERVED_NUMBER, and its lock is
 # held until the test ends or release_display_number gives it back.
 reserve_display_number() {
-    local from=${1:-100} number fd
-    mkdir -p "$DISPLAY_LOCK_DIR"
+    local from=${1:-100} number fd file
+    # Open to all, as /tmp is, for the runs of every user; a lock file is only read.
+    mkdir -p -m 1777 "$DISPLAY_LOCK_DIR"
     for ((number = from; number < 1000; number++)); do
-        exec {fd}>>"$DISPLAY_LOCK_DIR/$number.lock"
+        file=$DISPLAY_LOCK_DIR/$number.lock
+        [[ -e "$file" ]] || : >>"$file"
+        exec {fd}<"$file"
         if flock -n "$fd" && ! display_number_in_use "$number"; then
             RESERVED_NUMBER=$number
             RESERVED_FD=$fd
