@@ -15,8 +15,11 @@ xdotool key 5
 click_in_calculator 56 9     # the Edit menu
 wait_for_menu "$CALCULATOR" "Edit menu"
 xdotool key Escape
-# The menu took the X focus with it; a click into nFld brings it back. nFld is then
-# read back through the clipboard, which the program owns from then on.
+# Escape leaves the keyboard focus on the menu bar; a click into nFld brings it back,
+# once the menu is gone: until then the menu holds the pointer, and would take the
+# click. nFld is then read back through the clipboard, which the program owns from
+# then on.
+wait_for_menu_closed || fail "the Edit menu was still open 20 s after Escape"
 click_in_calculator 308 239
 xdotool key ctrl+a ctrl+c
 # Asked before the copy has taken the clipboard from it, the stopped owner would never
