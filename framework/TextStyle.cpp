@@ -93,6 +93,11 @@ void SetFontFamily(QWidget& widget, const std::string& family) {
     ApplyRecordedFontSize(widget);
 }
 
+bool IsFontProperty(std::string_view name) {
+    return name == "FontName" || name == "FontSize" || name == "FontUnit" || name == "Bold" ||
+           name == "Italic" || name == "Underline";
+}
+
 bool ApplyTextStyle(QWidget& widget, std::string_view name, const PropertyValue& value) {
     if (name == "FontName") {
         SetFontFamily(widget, std::get<std::string>(value));
