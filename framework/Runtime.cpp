@@ -2,13 +2,11 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QStyle>
 #include <iostream>
 #include <typeinfo>
 
 #include "framework/Application.h"
 #include "framework/Dialogs.h"
-#include "framework/PaletteSharingStyle.h"
 #include "framework/PushButton.h"
 #include "framework/RuntimeException.h"
 #include "framework/RuntimeState.h"
@@ -39,9 +37,6 @@ void RuntimeInit() {
     // The framework decides when the application ends: hidden windows count too.
     QApplication::setQuitOnLastWindowClosed(false);
     DescribePushButtonsToAssistiveTechnology();
-    // The desktop's style still, with the pixmaps it caches for one window's colours
-    // serving every later window of the same colours.
-    QApplication::setStyle(new PaletteSharingStyle(QApplication::style()->name()));
 }
 
 void RuntimeAddInitializer(std::function<void()> initializer) {

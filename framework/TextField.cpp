@@ -52,16 +52,14 @@ class FilteredLineEdit : public QLineEdit, public ControlLink {
         setCursorPosition(0);
     }
 
-    // The font and colour properties. They change the field's own font, never the
-    // smaller copy that a written text is shown in, and the text is fitted again in the
-    // new font.
-    bool ApplyStyle(std::string_view name, const PropertyValue& value) {
+    // A font property changes the field's own font, never the smaller copy that a written
+    // text is shown in, and the text is fitted again in the new font.
+    void ApplyFontProperty(std::string_view name, const PropertyValue& value) {
         if (ownFont_) {
             setFont(*std::exchange(ownFont_, std::nullopt));
         }
-        const bool applied = ApplyTextStyle(*this, name, value);
+        ApplyTextStyle(*this, name, value);
         Fit();
-        return applied;
     }
 
   protected:
@@ -291,7 +289,12 @@ bool TextField::RaiseKeyDown(const std::string& key) {
 }
 
 bool TextField::ApplyProperty(std::string_view name, const PropertyValue& value) {
-    if (static_cast<FilteredLineEdit&>(edit()).ApplyStyle(name, value)) {
+    if (IsFontProperty(name)) {
+        static_cast<FilteredLineEdit&>(edit()).ApplyFontProperty(name, value);
+        return true;
+    }
+    // Colours and alignment leave the font, and so the fit, as they are.
+    if (ApplyTextStyle(edit(), name, value)) {
         return true;
     }
     if (name == "Text") {

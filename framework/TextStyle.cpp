@@ -45,6 +45,20 @@ QColor ToQColor(const Color& color) {
     return QColor(color.red, color.green, color.blue, 255 - color.alpha);
 }
 
+// Only a colour that the widget does not draw with already. A palette set to the colours
+// it had is still a palette of its own, and the style caches the pixmaps it draws for each
+// palette apart: every window opened would leave some behind. Disabled colours stay the
+// style's unless the record gives another colour.
+void SetColor(QWidget& widget, QPalette::ColorRole role, const QColor& color) {
+    QPalette palette = widget.palette();
+    if (palette.color(QPalette::Active, role) == color &&
+        palette.color(QPalette::Inactive, role) == color) {
+        return;
+    }
+    palette.setColor(role, color);
+    widget.setPalette(palette);
+}
+
 // Puts the font back to the size that the record gave, if it gave one.
 void ApplyRecordedFontSize(QWidget& widget) {
     const auto size = SizeOf(widget);
@@ -79,6 +93,11 @@ void SetFontFamily(QWidget& widget, const std::string& family) {
     ApplyRecordedFontSize(widget);
 }
 
+bool IsFontProperty(std::string_view name) {
+    return name == "FontName" || name == "FontSize" || name == "FontUnit" || name == "Bold" ||
+           name == "Italic" || name == "Underline";
+}
+
 bool ApplyTextStyle(QWidget& widget, std::string_view name, const PropertyValue& value) {
     if (name == "FontName") {
         SetFontFamily(widget, std::get<std::string>(value));
@@ -96,14 +115,10 @@ bool ApplyTextStyle(QWidget& widget, std::string_view name, const PropertyValue&
         if (name == "Underline") font.setUnderline(on);
         widget.setFont(font);
     } else if (name == "TextColor") {
-        QPalette palette = widget.palette();
-        palette.setColor(QPalette::WindowText, ToQColor(std::get<Color>(value)));
-        palette.setColor(QPalette::Text, ToQColor(std::get<Color>(value)));
-        widget.setPalette(palette);
+        SetColor(widget, QPalette::WindowText, ToQColor(std::get<Color>(value)));
+        SetColor(widget, QPalette::Text, ToQColor(std::get<Color>(value)));
     } else if (name == "BackgroundColor") {
-        QPalette palette = widget.palette();
-        palette.setColor(QPalette::Base, ToQColor(std::get<Color>(value)));
-        widget.setPalette(palette);
+        SetColor(widget, QPalette::Base, ToQColor(std::get<Color>(value)));
     } else if (name == "TextAlignment") {
         const auto horizontal = HorizontalAlignment(std::get<std::int64_t>(value));
         if (auto* line = qobject_cast<QLineEdit*>(&widget)) {

@@ -352,6 +352,22 @@ void Window::ApplyWindowFlags() {
     }
 }
 
+// A palette, not a painted background: the controls inherit it, and the style draws
+// their outlines from its window colour. Only a window that shows its colour gets one,
+// for each palette makes the style cache pixmaps that no later window finds again.
+void Window::ApplyBackground() {
+    auto* content = widget_->Content();
+    content->setAutoFillBackground(hasBackgroundColor_);
+    if (hasBackgroundColor_) {
+        QPalette palette = content->palette();
+        palette.setColor(QPalette::Window, QColor(backgroundColor_.red, backgroundColor_.green,
+                                                  backgroundColor_.blue));
+        content->setPalette(palette);
+    } else if (content->testAttribute(Qt::WA_SetPalette)) {
+        content->setPalette(QPalette());
+    }
+}
+
 void Window::SetProperty(std::string_view name, const PropertyValue& value) {
     CheckOpen();
     auto integer = [&value] { return std::get<std::int64_t>(value); };
@@ -391,12 +407,11 @@ void Window::SetProperty(std::string_view name, const PropertyValue& value) {
             Hide();
         }
     } else if (name == "HasBackgroundColor") {
-        widget_->Content()->setAutoFillBackground(boolean());
+        hasBackgroundColor_ = boolean();
+        ApplyBackground();
     } else if (name == "BackgroundColor") {
-        const auto color = std::get<Color>(value);
-        QPalette palette = widget_->Content()->palette();
-        palette.setColor(QPalette::Window, QColor(color.red, color.green, color.blue));
-        widget_->Content()->setPalette(palette);
+        backgroundColor_ = std::get<Color>(value);
+        ApplyBackground();
     } else if (name == "MenuBarVisible") {
         menuBarVisible_ = boolean();
         if (auto* bar = widget_->menuWidget()) {

@@ -132,6 +132,7 @@ class Window : public PropertyTarget, public std::enable_shared_from_this<Window
     void Place();
     void ApplyGeometry();
     void ApplyWindowFlags();
+    void ApplyBackground();
     void UpdateTabOrder();
     // A text field without an accessible name of its own is announced by its caption:
     // of the labels whose rows overlap the field's and that end left of it, the nearest.
@@ -152,6 +153,8 @@ class Window : public PropertyTarget, public std::enable_shared_from_this<Window
     bool constructed_ = false;
     bool closed_ = false;
     bool placed_ = false;
+    bool hasBackgroundColor_ = false;
+    Color backgroundColor_ = kWhite;
 };
 
 // The open window kept under the class name, or none; never a closed one.

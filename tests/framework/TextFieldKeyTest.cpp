@@ -233,6 +233,9 @@ struct WrittenText {
     // Set before the text is written: by default the calculator's result fields'.
     PropertyRecord field{Text("FontName", "Courier"), Single("FontSize", 12.0f),
                          Byte("FontUnit", 0), Int("TextAlignment", 2)};
+    // Characters the user deletes from the start before whileShown; what is left is shown
+    // in the same font until it fits in the own one.
+    int userDeletes = 0;
 };
 void PrintTo(const WrittenText& c, std::ostream* os) { *os << c.label; }
 
@@ -243,8 +246,11 @@ TEST_P(WrittenTextTest, IsShownWholeInTheField) {
     SetProperties(*field_, c.field);
     QFont own = edit_->font();
     if (c.ownPixelsAfter > 0) own.setPixelSize(c.ownPixelsAfter);
-    const auto text = QString::fromLatin1(c.text);
     field_->Text(c.text);
+    for (int i = 0; i < c.userDeletes; ++i) {
+        QTest::keyClick(edit_, Qt::Key_Delete);
+    }
+    const auto text = edit_->text();
     SetProperties(*field_, c.whileShown);
     (void)edit_->grab();  // lays the text out as painting it on screen does
     const int middle = edit_->height() / 2;
@@ -278,7 +284,12 @@ INSTANTIATE_TEST_SUITE_P(
                     {Int("Width", 80)},
                     0,
                     {Text("FontName", "Courier"), Single("FontSize", 12.0f), Int("Width", 200)}},
-        WrittenText{"LargerFontSize", "2.750001e-05", false, {Single("FontSize", 14.0f)}, 14}),
+        WrittenText{"LargerFontSize", "2.750001e-05", false, {Single("FontSize", 14.0f)}, 14},
+        WrittenText{.label = "MovedAfterTheUserShortensIt",
+                    .text = "2.750001e-05",
+                    .inOwnFont = false,
+                    .whileShown = {Int("Left", 30)},
+                    .userDeletes = 1}),
     [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QScreen>
 #include <QtTest/QTest>
+#include <optional>
 #include <thread>
 #include <type_traits>
 
@@ -327,6 +328,108 @@ INSTANTIATE_TEST_SUITE_P(
                                     field->AccessibleName("");
                                 },
                                 {{"a", "Save & Go:"}}}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// A window's background colour reaches its controls, whose outlines the style draws from
+// it, only when the window shows it, whichever of the two entries comes first. Otherwise
+// they draw with the application's own palette: a palette of their own, even one of the
+// same colours, would make the style cache a set of pixmaps for each window opened.
+struct BackgroundCase {
+    const char* label;
+    PropertyRecord record;
+    std::optional<QColor> shown;
+};
+void PrintTo(const BackgroundCase& c, std::ostream* os) { *os << c.label; }
+
+class WindowBackground : public GuiTest, public testing::WithParamInterface<BackgroundCase> {};
+
+constexpr Color kTeal{0x20, 0x80, 0x80, 0x00};
+
+TEST_P(WindowBackground, ReachesTheControlsOnlyWhenTheWindowShowsIt) {
+    const auto& c = GetParam();
+    auto window = MakeTestWindow([&](TestWindow& w) {
+        w.record = c.record;
+        w.onCreateControls = [](TestWindow& self) {
+            self.AddNewControl<TextField>("field", PropertyRecord{Text("Name", "field")});
+        };
+    });
+    auto* field = window->ControlByName<TextField>("field")->NativeWidget();
+    EXPECT_EQ(window->ContentWidget()->autoFillBackground(), c.shown.has_value());
+    if (c.shown) {
+        EXPECT_EQ(field->palette().color(QPalette::Window), *c.shown);
+    } else {
+        EXPECT_TRUE(field->palette().isCopyOf(QApplication::palette()));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, WindowBackground,
+    testing::Values(
+        BackgroundCase{"ShownColourFirst",
+                       {Colour("BackgroundColor", kTeal), Bool("HasBackgroundColor", true)},
+                       QColor(0x20, 0x80, 0x80)},
+        BackgroundCase{"ShownColourLast",
+                       {Bool("HasBackgroundColor", true), Colour("BackgroundColor", kTeal)},
+                       QColor(0x20, 0x80, 0x80)},
+        BackgroundCase{"UnshownColourFirst",
+                       {Colour("BackgroundColor", kTeal), Bool("HasBackgroundColor", false)},
+                       std::nullopt},
+        BackgroundCase{"UnshownColourLast",
+                       {Bool("HasBackgroundColor", false), Colour("BackgroundColor", kTeal)},
+                       std::nullopt},
+        BackgroundCase{"ShownThenNoLonger",
+                       {Bool("HasBackgroundColor", true), Colour("BackgroundColor", kTeal),
+                        Bool("HasBackgroundColor", false)},
+                       std::nullopt}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// A control's text and field colours are drawn as its record gives them, in whichever
+// order; the colours it has already, as the records' black text on white, make no palette
+// of its own, for the reason above.
+struct ControlColourCase {
+    const char* label;
+    PropertyRecord record;
+    QColor text, base;
+    bool asTheApplication = false;  // the colours the application draws with
+};
+void PrintTo(const ControlColourCase& c, std::ostream* os) { *os << c.label; }
+
+class ControlColours : public GuiTest, public testing::WithParamInterface<ControlColourCase> {};
+
+TEST_P(ControlColours, AreDrawnAsTheRecordGivesThem) {
+    const auto& c = GetParam();
+    auto window = MakeTestWindow([&](TestWindow& w) {
+        w.onCreateControls = [&](TestWindow& self) {
+            auto field =
+                self.AddNewControl<TextField>("field", PropertyRecord{Text("Name", "field")});
+            SetProperties(*field, c.record);
+        };
+    });
+    const auto palette = window->ControlByName<TextField>("field")->NativeWidget()->palette();
+    EXPECT_EQ(palette.color(QPalette::Text), c.text);
+    EXPECT_EQ(palette.color(QPalette::WindowText), c.text);
+    EXPECT_EQ(palette.color(QPalette::Base), c.base);
+    if (c.asTheApplication) {
+        EXPECT_TRUE(palette.isCopyOf(QApplication::palette()));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ControlColours,
+    testing::Values(
+        ControlColourCase{"BlackOnWhite",
+                          {Colour("BackgroundColor", kWhite), Colour("TextColor", kBlack)},
+                          Qt::black,
+                          Qt::white,
+                          true},
+        ControlColourCase{
+            "TealText", {Colour("TextColor", kTeal)}, QColor(0x20, 0x80, 0x80), Qt::white},
+        ControlColourCase{
+            "TealField", {Colour("BackgroundColor", kTeal)}, Qt::black, QColor(0x20, 0x80, 0x80)},
+        ControlColourCase{"TealTextThenBlack",
+                          {Colour("TextColor", kTeal), Colour("TextColor", kBlack)},
+                          Qt::black,
+                          Qt::white}),
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(WindowTest, UiOperationsOffTheUiThreadRaise) {
