@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation
   xvfb xauth x11-utils xdotool xclip xtrace imagemagick
-  dbus-daemon at-spi2-core python3-pyatspi
+  python3 dbus-daemon at-spi2-core python3-pyatspi
   clang-format dpkg-dev file desktop-file-utils appstream lintian
 )
 

@@ -7,7 +7,7 @@ import sys
 import time
 
 import pyatspi
-from gi.repository import Atspi
+from gi.repository import Atspi, GLib
 
 FIELDS = ["Number of Variables (2-99):", "Number of Participants (> 30):", "Determinant:",
           "H:", "df:", "p:"]
@@ -21,17 +21,24 @@ def fail(reason):
 
 
 # Polls until the condition holds; the reader sees the program's changes only as it
-# asks again, so the cache of what it saw is dropped before each try.
-def wait_for(what, condition, app=None, seconds=5.0):
+# asks again, so the cache of what it saw is dropped before each try. An object that
+# went away while the condition looked at it, such as a closing message box's, fails
+# that try only: the program had not settled yet.
+def wait_for(what, condition, app=None, seconds=10.0):
     deadline = time.monotonic() + seconds
+    error = None
     while True:
         if app is not None:
             app.clearCache()
-        value = condition()
+        try:
+            value = condition()
+        except GLib.GError as raised:
+            value, error = None, raised
         if value:
             return value
         if time.monotonic() > deadline:
-            fail("no " + what + " within %g s" % seconds)
+            fail("no " + what + " within %g s" % seconds +
+                 ("" if error is None else "; the last try failed with: %s" % error))
         time.sleep(0.05)
 
 
@@ -82,15 +89,22 @@ def press(button):
 
 # A busy machine answers slowly; the reader's own limit is under a second.
 Atspi.set_timeout(5000, 5000)
-app = wait_for("calculator among the accessible applications", calculator_app, seconds=10)
+app = wait_for("calculator among the accessible applications", calculator_app)
 fields = {}
 for name in FIELDS:
-    fields[name] = find(app, pyatspi.ROLE_TEXT, name)
-    if fields[name] is None:
-        fail('no text field named "%s"' % name)
-if find(app, pyatspi.ROLE_IMAGE, "Veltranoquisenary logo") is None:
-    fail('no image named "Veltranoquisenary logo" (the banner)')
-if find(app, pyatspi.ROLE_PUSH_BUTTON, "?").description != "Shows the help text":
+    fields[name] = wait_for('text field named "%s"' % name,
+                            lambda: find(app, pyatspi.ROLE_TEXT, name), app)
+wait_for('image named "Veltranoquisenary logo" (the banner)',
+         lambda: find(app, pyatspi.ROLE_IMAGE, "Veltranoquisenary logo"), app)
+
+
+def button(name, within=None):
+    return wait_for('button "%s"' % name,
+                    lambda: find(within or app, pyatspi.ROLE_PUSH_BUTTON, name), app)
+
+
+question = button("?")
+if question.description != "Shows the help text":
     fail('"?" is not described as "Shows the help text"')
 
 
@@ -112,12 +126,12 @@ def focused(name):
 
 wait_for("typed inputs", lambda: inputs() == ["10", "82", ".0025"], app)
 
-press(find(app, pyatspi.ROLE_PUSH_BUTTON, "Calculate"))
+press(button("Calculate"))
 wait_for("H", lambda: text("H:") == "0.1923238" and showing(fields["H:"]), app)
 if [text("df:"), text("p:")] != ["45", ".999999990"]:
     fail("df and p read " + str([text("df:"), text("p:")]))
 
-press(find(app, pyatspi.ROLE_PUSH_BUTTON, "Clear"))
+press(button("Clear"))
 wait_for("empty window",
          lambda: not any(text(name) for name in FIELDS) and
          not any(showing(fields[name]) for name in RESULTS), app)
@@ -126,12 +140,12 @@ wait_for("empty window",
 # The focus starts in n, from which the rejection must move it.
 xdotool("mousemove", "--window", CALCULATOR, "308", "239", "click", "1")
 wait_for("focus in n", lambda: focused(FIELDS[1]), app)
-press(find(app, pyatspi.ROLE_PUSH_BUTTON, "Calculate"))
+press(button("Calculate"))
 alert = wait_for("message box", lambda: next(
     (child for child in descendants(app) if child.getRole() == pyatspi.ROLE_ALERT and
      find(child, pyatspi.ROLE_LABEL, "Please enter the number of variables (2-99).")), None),
     app)
-press(find(alert, pyatspi.ROLE_PUSH_BUTTON, "OK"))
+press(button("OK", alert))
 wait_for("end of the message box", lambda: not any(
     child.getRole() == pyatspi.ROLE_ALERT for child in descendants(app)), app)
 # The next key goes into k. With no window manager to hand the keyboard back to the
@@ -140,7 +154,7 @@ xdotool("windowfocus", "--sync", CALCULATOR)
 xdotool("type", "7")
 wait_for("7 in k once the message box closed", lambda: inputs() == ["7", "", ""], app)
 
-press(find(app, pyatspi.ROLE_PUSH_BUTTON, "?"))
+press(button("?"))
 wait_for("help window", lambda: any(
     child.getRole() == pyatspi.ROLE_FRAME and child.name == "Info" and showing(child)
     for child in descendants(app)), app)

@@ -5,7 +5,14 @@
 # and the reader share a session bus of the test's own, on which the accessibility bus
 # starts when first asked for.
 if [[ -z "${E2E_SESSION_BUS:-}" ]]; then
-    E2E_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+    # The accessibility bus puts its socket under XDG_RUNTIME_DIR, or else at one path
+    # in ~/.cache for every run of the user, where a run beside this one would take it
+    # over: each run has a folder of its own.
+    runtime=$(mktemp -d)
+    status=0
+    E2E_SESSION_BUS=1 XDG_RUNTIME_DIR=$runtime dbus-run-session -- bash "$0" "$@" || status=$?
+    rm -rf "$runtime"
+    exit "$status"
 fi
 source "$(dirname "$0")/lib.sh"
 

@@ -8,9 +8,10 @@ start_display
 start_program_and_wait_for_calculator
 click_in_calculator 308 209  # kFld
 xdotool key 5
-sleep 0.2
-kill "$XVFB_PID"
-XVFB_PID=""
+# The display goes only once the field holds the 5: read back through the clipboard.
+xdotool key ctrl+a ctrl+c
+wait_for_clipboard 5 || fail "kFld read back \"$CLIPBOARD_TEXT\"; expected \"5\""
+stop_display
 wait_for_program_end 10
 if ((PROGRAM_STATUS == 0 || PROGRAM_STATUS >= 128)); then
     fail "exit status $PROGRAM_STATUS after the display went away, expected a failure status below 128"

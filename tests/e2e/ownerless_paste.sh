@@ -14,10 +14,10 @@ expect_running() {
     kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended at $1"
 }
 
-# Waits up to 5 s for the clipboard to hold the text in the file; what it holds is
+# Waits up to 10 s for the clipboard to hold the text in the file; what it holds is
 # then in the file $PASTED.
 clipboard_becomes() {
-    for _ in $(seq 1 50); do
+    for _ in $(seq 1 100); do
         timeout 2 xclip -o -selection clipboard >"$PASTED" 2>/dev/null || true
         cmp -s "$1" "$PASTED" && return 0
         sleep 0.1
@@ -27,15 +27,17 @@ clipboard_becomes() {
 
 start_display
 for selection in clipboard primary; do
-    # -quiet keeps xclip in the foreground, so that the owner is the process killed.
-    printf 'gone' | xclip -quiet -selection "$selection" >/dev/null 2>&1 &
-    owner=$!
-    sleep 0.2
-    kill "$owner"
-    wait "$owner" || true
-    if timeout 2 xclip -o -selection "$selection" >/dev/null 2>&1; then
+    own_selection gone "$selection"
+    kill "$OWNER_PID"
+    wait "$OWNER_PID" || true
+    OWNER_PID=""
+    # The server lets the selection go once it has seen the owner's connection close.
+    for _ in $(seq 1 100); do
+        [[ "$(selection_owner "${selection^^}")" == 0x0 ]] && break
+        sleep 0.1
+    done
+    [[ "$(selection_owner "${selection^^}")" == 0x0 ]] ||
         fail "the $selection selection still has an owner"
-    fi
 done
 start_program_and_wait_for_calculator
 
@@ -56,8 +58,9 @@ expect_running "Shift+Insert in the help text"
 xdotool click 2
 expect_running "a middle click in the help text"
 xdotool mousemove --window "$HELP" 56 9 click 1 # the Edit menu
-sleep 0.3
+wait_for_menu "$HELP" "Edit menu of the help window"
 xdotool key p # Paste
+wait_for_menu_closed || fail "the Edit menu of the help window stayed open after p, for Paste"
 expect_running "Edit › Paste in the help text"
 
 # The menu took the X focus with it; a click into the text brings it back. The text

@@ -3,30 +3,32 @@
 # focus and opening the Edit menu must not wait for it.
 source "$(dirname "$0")/lib.sh"
 
-OWNER_PID=""
-stop_owner() {
-    if [[ -n "$OWNER_PID" ]]; then kill -CONT "$OWNER_PID" 2>/dev/null || true; kill "$OWNER_PID" 2>/dev/null || true; fi
-    e2e_cleanup
-}
-trap stop_owner EXIT
-
 start_display
 start_program_and_wait_for_calculator
-# -quiet keeps xclip in the foreground, so that OWNER_PID is the owner itself.
-printf 'stale' | xclip -quiet -selection clipboard &
-OWNER_PID=$!
-sleep 0.3
+own_selection stale
+stalled_owner=$(selection_owner CLIPBOARD)
 kill -STOP "$OWNER_PID"
 
 started=$(date +%s%N)
 click_in_calculator 308 239  # nFld
 xdotool key 5
 click_in_calculator 56 9     # the Edit menu
+wait_for_menu "$CALCULATOR" "Edit menu"
 xdotool key Escape
-# The menu took the X focus with it; a click into nFld brings it back. nFld is then
-# read back through the clipboard, which the program owns from then on.
+# Escape leaves the keyboard focus on the menu bar; a click into nFld brings it back,
+# once the menu is gone: until then the menu holds the pointer, and would take the
+# click. nFld is then read back through the clipboard, which the program owns from
+# then on.
+wait_for_menu_closed || fail "the Edit menu was still open 20 s after Escape"
 click_in_calculator 308 239
 xdotool key ctrl+a ctrl+c
+# Asked before the copy has taken the clipboard from it, the stopped owner would never
+# answer.
+for _ in $(seq 1 100); do
+    owner=$(selection_owner CLIPBOARD)
+    [[ "$owner" != "$stalled_owner" && "$owner" != 0x0 ]] && break
+    sleep 0.05
+done
 text=$(timeout 5 xclip -o -selection clipboard 2>/dev/null || true)
 elapsed=$((($(date +%s%N) - started) / 1000000))
 if [[ "$text" != "5" ]] || ((elapsed >= 2000)); then
