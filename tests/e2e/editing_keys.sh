@@ -34,12 +34,11 @@ done
 LOCK=/tmp/.X$fake-lock
 xtrace -n -k -d "$DISPLAY" -D ":$fake" -o "$TRACE" >/dev/null 2>&1 &
 TRACER_PID=$!
-for _ in $(seq 1 100); do
-    display_served_by "$fake" "$TRACER_PID" && break
-    kill -0 "$TRACER_PID" 2>/dev/null || break
-    sleep 0.1
-done
-display_served_by "$fake" "$TRACER_PID" || fail "xtrace did not start on :$fake"
+tracer_serving() {
+    process_ended "$TRACER_PID" && fail "xtrace ended before it served :$fake"
+    display_served_by "$fake" "$TRACER_PID"
+}
+wait_until 100 tracer_serving || fail "xtrace did not start on :$fake"
 PROGRAM_LAUNCHER=(env DISPLAY=":$fake")
 start_program_and_wait_for_calculator
 

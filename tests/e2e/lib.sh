@@ -161,27 +161,41 @@ shown_menu_of() {
     done
 }
 
+# Runs the command from $2 on every tenth of a second until it succeeds, at most $1
+# times; returns 1 if it never did.
+wait_until() {
+    local tries=$1
+    shift
+    for _ in $(seq 1 "$tries"); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Fails the test, naming what it waited for ($1), once the program has ended.
+expect_program_running() {
+    kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended before its $1 opened"
+}
+
 # Waits until window $1 shows a menu, and puts its id in MENU. A key meant for the menu
 # and sent before it is shown could go to the window's focused field.
 wait_for_menu() {
-    MENU=""
-    for _ in $(seq 1 200); do
+    menu_shown() {
+        expect_program_running "$2"
         MENU=$(shown_menu_of "$1")
-        [[ -n "$MENU" ]] && return
-        kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended before its $2 opened"
-        sleep 0.1
-    done
-    fail "no $2 shown within 20 s"
+        [[ -n "$MENU" ]]
+    }
+    wait_until 200 menu_shown "$@" || fail "no $2 shown within 20 s"
 }
 
 # Waits up to 20 s for the menu MENU to be gone; fails if it is still shown then.
 wait_for_menu_closed() {
-    for _ in $(seq 1 200); do
-        xwininfo -id "$MENU" 2>/dev/null | awk '/Map State: IsViewable/ { viewable = 1 }
-            END { exit !viewable }' || return 0
-        sleep 0.1
-    done
-    return 1
+    menu_gone() {
+        ! xwininfo -id "$MENU" 2>/dev/null | awk '/Map State: IsViewable/ { viewable = 1 }
+            END { exit !viewable }'
+    }
+    wait_until 200 menu_gone
 }
 
 # Waits until the program shows a window whose geometry matches the pattern (such as
@@ -189,19 +203,13 @@ wait_for_menu_closed() {
 # application, so the About window and the calculator both appear as
 # "Veltranoquisenary"; their sizes tell them apart.
 wait_for_window() {
-    local geometry=$1 what=$2
-    WINDOW=""
-    for _ in $(seq 1 200); do
-        kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended before its $what opened"
+    window_shown() {
+        expect_program_running "$2"
         WINDOW=$(xwininfo -root -tree 2>/dev/null |
-            awk -v size=" $geometry\\+" '/"Veltranoquisenary": \(/ && $0 ~ size { print $1; exit }')
-        if [[ -n "$WINDOW" ]] && xwininfo -id "$WINDOW" 2>/dev/null | grep 'IsViewable' >/dev/null; then
-            return
-        fi
-        WINDOW=""
-        sleep 0.1
-    done
-    fail "no $what within 20 s"
+            awk -v size=" $1\\+" '/"Veltranoquisenary": \(/ && $0 ~ size { print $1; exit }')
+        [[ -n "$WINDOW" ]] && xwininfo -id "$WINDOW" 2>/dev/null | grep 'IsViewable' >/dev/null
+    }
+    wait_until 200 window_shown "$@" || fail "no $2 within 20 s"
 }
 
 # Starts the program and waits for its calculator window, which opens by itself once
@@ -225,12 +233,8 @@ click_in_calculator() {
 # Waits up to $1 seconds for the program to end; its exit status is then in
 # PROGRAM_STATUS.
 wait_for_program_end() {
-    local tenths=$(($1 * 10))
-    for _ in $(seq 1 "$tenths"); do
-        kill -0 "$PROGRAM_PID" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$PROGRAM_PID" 2>/dev/null && fail "the program was still running $1 s later"
+    wait_until $(($1 * 10)) process_ended "$PROGRAM_PID" ||
+        fail "the program was still running $1 s later"
     PROGRAM_STATUS=0
     wait "$PROGRAM_PID" || PROGRAM_STATUS=$?
     PROGRAM_PID=""
@@ -244,22 +248,17 @@ own_selection() {
     # -quiet keeps xclip in the foreground, so that OWNER_PID is the owner itself.
     printf '%s' "$1" | xclip -quiet -selection "$selection" >/dev/null 2>&1 &
     OWNER_PID=$!
-    for _ in $(seq 1 100); do
-        [[ "$(timeout 2 xclip -o -selection "$selection" 2>/dev/null)" == "$1" ]] && return
-        kill -0 "$OWNER_PID" 2>/dev/null || fail "xclip ended before it owned the $selection"
-        sleep 0.1
-    done
-    fail "xclip did not own the $selection within 10 s"
+    owning() {
+        process_ended "$OWNER_PID" && fail "xclip ended before it owned the $2"
+        [[ "$(timeout 2 xclip -o -selection "$2" 2>/dev/null)" == "$1" ]]
+    }
+    wait_until 100 owning "$1" "$selection" || fail "xclip did not own the $selection within 10 s"
 }
 
 # Waits until the xclip of own_selection has ended, as it does when a program takes
 # the selection from it.
 wait_for_owner_end() {
-    for _ in $(seq 1 100); do
-        kill -0 "$OWNER_PID" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$OWNER_PID" 2>/dev/null && return 1
+    wait_until 100 process_ended "$OWNER_PID" || return 1
     wait "$OWNER_PID" 2>/dev/null || true
     OWNER_PID=""
 }
@@ -267,12 +266,15 @@ wait_for_owner_end() {
 # Waits up to 10 s for the clipboard to hold exactly the text $1; what it held last is
 # then in CLIPBOARD_TEXT.
 wait_for_clipboard() {
-    for _ in $(seq 1 100); do
+    clipboard_holds() {
         CLIPBOARD_TEXT=$(timeout 2 xclip -o -selection clipboard 2>/dev/null) || CLIPBOARD_TEXT=""
-        [[ "$CLIPBOARD_TEXT" == "$1" ]] && return 0
-        sleep 0.1
-    done
-    return 1
+        [[ "$CLIPBOARD_TEXT" == "$1" ]]
+    }
+    wait_until 100 clipboard_holds "$1"
+}
+
+process_ended() {
+    ! kill -0 "$1" 2>/dev/null
 }
 
 # The window that owns the selection $1 (such as CLIPBOARD), or 0x0.

@@ -17,12 +17,15 @@ expect_running() {
 # Waits up to 10 s for the clipboard to hold the text in the file; what it holds is
 # then in the file $PASTED.
 clipboard_becomes() {
-    for _ in $(seq 1 100); do
+    clipboard_holds_file() {
         timeout 2 xclip -o -selection clipboard >"$PASTED" 2>/dev/null || true
-        cmp -s "$1" "$PASTED" && return 0
-        sleep 0.1
-    done
-    return 1
+        cmp -s "$1" "$PASTED"
+    }
+    wait_until 100 clipboard_holds_file "$1"
+}
+
+unowned() {
+    [[ "$(selection_owner "$1")" == 0x0 ]]
 }
 
 start_display
@@ -32,12 +35,7 @@ for selection in clipboard primary; do
     wait "$OWNER_PID" || true
     OWNER_PID=""
     # The server lets the selection go once it has seen the owner's connection close.
-    for _ in $(seq 1 100); do
-        [[ "$(selection_owner "${selection^^}")" == 0x0 ]] && break
-        sleep 0.1
-    done
-    [[ "$(selection_owner "${selection^^}")" == 0x0 ]] ||
-        fail "the $selection selection still has an owner"
+    wait_until 100 unowned "${selection^^}" || fail "the $selection selection still has an owner"
 done
 start_program_and_wait_for_calculator
 

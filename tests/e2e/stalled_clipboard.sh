@@ -24,11 +24,12 @@ click_in_calculator 308 239
 xdotool key ctrl+a ctrl+c
 # Asked before the copy has taken the clipboard from it, the stopped owner would never
 # answer.
-for _ in $(seq 1 100); do
+taken_over() {
+    local owner
     owner=$(selection_owner CLIPBOARD)
-    [[ "$owner" != "$stalled_owner" && "$owner" != 0x0 ]] && break
-    sleep 0.05
-done
+    [[ "$owner" != "$stalled_owner" && "$owner" != 0x0 ]]
+}
+wait_until 100 taken_over || true
 text=$(timeout 5 xclip -o -selection clipboard 2>/dev/null || true)
 elapsed=$((($(date +%s%N) - started) / 1000000))
 if [[ "$text" != "5" ]] || ((elapsed >= 2000)); then
